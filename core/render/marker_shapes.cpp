@@ -1,0 +1,93 @@
+#include "core/render/marker_shapes.h"
+
+#include <span>
+
+namespace plot {
+namespace {
+
+struct Vertex {
+  GLfloat x, y;
+};
+
+struct Shape {
+  GLenum primitive;
+  std::span<const Vertex> vertices;
+};
+
+constexpr Vertex kTriangle[] = {{-0.01f, -0.01f}, {0.0f, 0.01f}, {0.01f, -0.01f}};
+constexpr Vertex kDiamond[] = {{-0.01f, 0.0f}, {0.0f, 0.01f}, {0.01f, 0.0f}, {0.0f, -0.01f}};
+constexpr Vertex kOrigin[] = {{0.0f, 0.0f}};
+constexpr Vertex kTwoTriangles[] = {{-0.01f, -0.01f}, {-0.01f, 0.01f}, {0.005f, 0.0f},
+                                    {-0.005f, 0.0f},  {0.01f, 0.01f},  {0.01f, -0.01f}};
+constexpr Vertex kSquare[] = {
+    {-0.008f, -0.008f}, {-0.008f, 0.008f}, {0.008f, 0.008f}, {0.008f, -0.008f}};
+constexpr Vertex kAsterisk[] = {{-0.01f, -0.01f}, {0.01f, 0.01f}, {-0.01f, 0.01f}, {0.01f, -0.01f},
+                                {0.0f, -0.01f},   {0.0f, 0.01f},  {-0.01f, 0.0f},  {0.01f, 0.0f}};
+constexpr Vertex kStar[] = {{0.0f, -0.01f},   {0.003f, -0.003f},  {0.01f, 0.0f},
+                            {0.003f, 0.003f}, {0.0f, 0.01f},      {-0.003f, 0.003f},
+                            {-0.01f, 0.0f},   {-0.003f, -0.003f}, {0.0f, -0.01f}};
+constexpr Vertex kOctagon[] = {{0.01f, 0.005f},  {0.005f, 0.01f},   {-0.005f, 0.01f},
+                               {-0.01f, 0.005f}, {-0.01f, -0.005f}, {-0.005f, -0.01f},
+                               {0.005f, -0.01f}, {0.01f, -0.005f}};
+constexpr Vertex kOutlierSquare[] = {
+    {-0.02f, -0.02f}, {-0.02f, 0.02f}, {0.02f, 0.02f}, {0.02f, -0.02f}};
+
+constexpr int kDot = 3;
+
+// Shape k at index k - 1.
+constexpr Shape kShapes[kMarkerShapeCount] = {
+    {GL_TRIANGLES, kTriangle},     {GL_POLYGON, kDiamond},  {GL_POINTS, kOrigin},
+    {GL_TRIANGLES, kTwoTriangles}, {GL_LINE_LOOP, kSquare}, {GL_LINES, kAsterisk},
+    {GL_LINE_LOOP, kTriangle},     {GL_LINE_STRIP, kStar},  {GL_LINE_LOOP, kDiamond},
+    {GL_POLYGON, kOctagon}};
+
+void emit(const Shape& shape) {
+  glBegin(shape.primitive);
+  for (const Vertex& v : shape.vertices) glVertex3f(v.x, v.y, 0.0f);
+  glEnd();
+}
+
+// Lists are taken one at a time so that each follows the previous one's number.
+GLuint compile(auto&& body) {
+  const GLuint list = glGenLists(1);
+  glPushMatrix();
+  glNewList(list, GL_COMPILE);
+  body();
+  glEndList();
+  glPopMatrix();
+  return list;
+}
+
+}  // namespace
+
+MarkerLists compile_marker_lists(float dot_point_size, bool with_outlier_mark) {
+  MarkerLists lists;
+  for (int k = 1; k <= kMarkerShapeCount; ++k) {
+    const Shape& shape = kShapes[k - 1];
+    lists.shapes[static_cast<std::size_t>(k - 1)] = compile([&] {
+      // The dot leaves its size behind for the rest of the frame.
+      if (k == kDot) glPointSize(dot_point_size);
+      emit(shape);
+    });
+  }
+  if (with_outlier_mark) {
+    lists.outlier_mark = compile([] {
+      emit({GL_LINE_LOOP, kOutlierSquare});
+      emit({GL_POINTS, kOrigin});
+    });
+  }
+  lists.made = true;
+  return lists;
+}
+
+void call_marker(const MarkerLists& markers, int shape) {
+  if (!markers.made || shape < 1 || shape > kMarkerShapeCount) return;
+  glCallList(markers.shapes[static_cast<std::size_t>(shape - 1)]);
+}
+
+void call_outlier_mark(const MarkerLists& markers) {
+  if (!markers.made || markers.outlier_mark == 0) return;
+  glCallList(markers.outlier_mark);
+}
+
+}  // namespace plot

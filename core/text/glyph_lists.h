@@ -1,0 +1,17 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include "core/text/glyph_raster.h"
+
+namespace plot {
+
+// Makes `count` display lists from `base` on: list base + i draws the glyph of code 32 + i
+// and advances the raster position. A code the font lacks gets an empty list, which neither
+// draws nor moves. The bitmaps are the process's (rasterised once).
+void compile_glyph_lists(GLuint base, int count);
+
+// The same from a given set of bitmaps.
+void compile_glyph_lists(const GlyphSet& glyphs, GLuint base, int count);
+
+}  // namespace plot

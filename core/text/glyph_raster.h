@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plot {
+
+// One character's bitmap as glBitmap takes it: rows bottom to top, each row padded to whole
+// bytes, most significant bit leftmost.
+struct GlyphBitmap {
+  bool present = false;  // false: the font has no such character
+  int32_t width = 0;
+  int32_t rows = 0;
+  float x_origin = 0;  // from the bitmap's lower left corner to the pen position
+  float y_origin = 0;
+  float advance = 0;
+  std::vector<uint8_t> bits;
+};
+
+inline constexpr int kFirstGlyphCode = 32;
+inline constexpr int kGlyphCodeCount = 224;  // codes 32 to 255
+
+struct GlyphSet {
+  std::string font_file;                            // empty when no usable font was found
+  std::array<GlyphBitmap, kGlyphCodeCount> glyphs;  // code 32 + i at i
+
+  const GlyphBitmap& glyph(uint8_t code) const { return glyphs[code - kFirstGlyphCode]; }
+};
+
+// The bold sans font that stands in for bold "arial"; empty when fontconfig has none.
+std::string find_glyph_font();
+
+// Rasterises codes 32 to 255 (Windows-1252) from `font_file` in monochrome at a 24-pixel em.
+// A file that cannot be read gives a set with no glyph present.
+GlyphSet rasterise_glyphs(const std::string& font_file);
+
+// The glyphs of find_glyph_font(), rasterised on first use and kept for the process.
+const GlyphSet& process_glyphs();
+
+}  // namespace plot
