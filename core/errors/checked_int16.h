@@ -16,9 +16,15 @@ inline int16_t to_int16(int32_t value) {
   return static_cast<int16_t>(value);
 }
 
-inline int16_t add16(int16_t a, int16_t b) { return to_int16(int32_t{a} + int32_t{b}); }
-inline int16_t sub16(int16_t a, int16_t b) { return to_int16(int32_t{a} - int32_t{b}); }
-inline int16_t mul16(int16_t a, int16_t b) { return to_int16(int32_t{a} * int32_t{b}); }
+inline int16_t add16(int16_t a, int16_t b) {
+  return to_int16(int32_t{a} + int32_t{b});
+}
+inline int16_t sub16(int16_t a, int16_t b) {
+  return to_int16(int32_t{a} - int32_t{b});
+}
+inline int16_t mul16(int16_t a, int16_t b) {
+  return to_int16(int32_t{a} * int32_t{b});
+}
 
 // Nearest 16-bit integer, halves to the even neighbour; NaN and values out of range overflow.
 inline int16_t round_to_int16(double value) {

@@ -41,7 +41,8 @@ namespace plot {
 // with the plug-ins are plain C structs).
 template <int32_t Lower = 0, typename T, std::size_t N>
 T& element(T (&items)[N], int32_t index) {
-  if (index < Lower || index >= Lower + static_cast<int32_t>(N)) raise(ErrorNumber::SubscriptOutOfRange);
+  if (index < Lower || index >= Lower + static_cast<int32_t>(N))
+    raise(ErrorNumber::SubscriptOutOfRange);
   return items[index - Lower];
 }
 

@@ -26,6 +26,8 @@ RuntimeError::RuntimeError(ErrorNumber number)
 RuntimeError::RuntimeError(ErrorNumber number, const std::string& text)
     : std::runtime_error(text), number_(number) {}
 
-void raise(ErrorNumber number) { throw RuntimeError(number); }
+void raise(ErrorNumber number) {
+  throw RuntimeError(number);
+}
 
 }  // namespace plot

@@ -38,8 +38,7 @@ std::optional<char32_t> decode(std::string_view text, std::size_t& pos) {
     cp = (cp << 6) | (next & 0x3F);
   }
   static constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-    return std::nullopt;
+  if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
   pos += static_cast<std::size_t>(extra);
   return cp;
 }

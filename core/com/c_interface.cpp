@@ -1,0 +1,288 @@
+// The exported C interface: the only place where run-time errors are caught.
+#include <FL/Fl.H>
+#include <dlfcn.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/com/plugin_definition.h"
+#include "core/platform/device_context_table.h"
+#include "core/platform/display_connection.h"
+#include "core/platform/egl_offscreen_surface.h"
+#include "core/platform/message_box.h"
+#include "plot_plugin.h"
+
+struct plot_object {
+  const plot::ClassEntry* entry;
+  std::shared_ptr<void> instance;
+};
+
+namespace plot {
+namespace {
+
+std::atomic<int32_t> g_live_objects{0};
+
+void clear_error(plot_error* error) {
+  if (error == nullptr) return;
+  error->number = 0;
+  error->text[0] = '\0';
+}
+
+int32_t fail(plot_error* error, int32_t number, const std::string& text) {
+  if (error != nullptr) {
+    error->number = number;
+    std::strncpy(error->text, text.c_str(), sizeof(error->text) - 1);
+    error->text[sizeof(error->text) - 1] = '\0';
+  }
+  return number;
+}
+
+// Runs `body`, turning every failure into the error number and text.
+template <typename Body>
+int32_t guarded(plot_error* error, Body&& body) {
+  clear_error(error);
+  try {
+    body();
+    return 0;
+  } catch (const RuntimeError& e) {
+    return fail(error, e.code(), e.what());
+  } catch (const std::bad_alloc&) {
+    return fail(error, 7, "Out of memory");
+  } catch (const std::exception& e) {
+    return fail(error, static_cast<int32_t>(ErrorNumber::InvalidCall), e.what());
+  }
+}
+
+[[noreturn]] void no_such(const char* what, const char* name) {
+  throw RuntimeError(ErrorNumber::InvalidCall, std::string("Object doesn't support this ") + what +
+                                                   ": " + (name ? name : "(null)"));
+}
+
+ViewerForm* form() {
+  return plugin_definition().existing_form();
+}
+
+std::filesystem::path manifest_folder(const char* folder) {
+  if (folder != nullptr) return folder;
+  const char* home = std::getenv("HOME");
+  if (home == nullptr) throw RuntimeError(ErrorNumber::InvalidCall, "HOME is not set");
+  return std::filesystem::path(home) / ".local/share/compositional-plots/plugins";
+}
+
+std::filesystem::path manifest_path(const char* folder) {
+  return manifest_folder(folder) /
+         (std::string(plugin_definition().profile->deliverable) + ".plugin");
+}
+
+std::string library_path() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&plot_api_version), &info) == 0 || info.dli_fname == nullptr)
+    return {};
+  return std::filesystem::absolute(info.dli_fname).string();
+}
+
+}  // namespace
+}  // namespace plot
+
+using namespace plot;
+
+extern "C" {
+
+int32_t plot_api_version(void) {
+  return PLOT_API_VERSION;
+}
+
+const char* plot_plugin_name(void) {
+  return plugin_definition().profile->deliverable.data();
+}
+
+const char* plot_class_name(int32_t index) {
+  const auto& classes = plugin_definition().classes;
+  if (index < 0 || static_cast<std::size_t>(index) >= classes.size()) return nullptr;
+  return classes[static_cast<std::size_t>(index)].name.c_str();
+}
+
+int32_t plot_create(const char* class_name, plot_object** object, plot_error* error) {
+  return guarded(error, [&] {
+    if (object == nullptr) raise(ErrorNumber::InvalidCall);
+    *object = nullptr;
+    for (const auto& entry : plugin_definition().classes)
+      if (class_name != nullptr && entry.name == class_name) {
+        *object = new plot_object{&entry, entry.create()};
+        ++g_live_objects;
+        return;
+      }
+    throw RuntimeError(ErrorNumber::InvalidCall, std::string("Class not registered: ") +
+                                                     (class_name ? class_name : "(null)"));
+  });
+}
+
+void plot_release(plot_object* object) {
+  if (object == nullptr) return;
+  try {
+    delete object;
+  } catch (...) {
+    // A destructor that fails must not take the host down.
+  }
+  --g_live_objects;
+}
+
+int32_t plot_get(plot_object* object, const char* property, plot_variant* value,
+                 plot_error* error) {
+  return guarded(error, [&] {
+    if (object == nullptr || value == nullptr) raise(ErrorNumber::InvalidCall);
+    const PropertyEntry* entry = object->entry->property(property ? property : "");
+    if (entry == nullptr) no_such("property or method", property);
+    *value = entry->get(object->instance.get());
+  });
+}
+
+int32_t plot_put(plot_object* object, const char* property, const plot_variant* value,
+                 plot_error* error) {
+  return guarded(error, [&] {
+    if (object == nullptr || value == nullptr) raise(ErrorNumber::InvalidCall);
+    const PropertyEntry* entry = object->entry->property(property ? property : "");
+    if (entry == nullptr) no_such("property or method", property);
+    entry->put(object->instance.get(), *value);
+  });
+}
+
+int32_t plot_call(plot_object* object, const char* method, const plot_variant* arguments,
+                  int32_t count, plot_variant* result, plot_error* error) {
+  if (result != nullptr) *result = plot_variant{};
+  return guarded(error, [&] {
+    if (object == nullptr || count < 0 || (count > 0 && arguments == nullptr))
+      raise(ErrorNumber::InvalidCall);
+    const MethodEntry* entry = object->entry->method(method ? method : "");
+    if (entry == nullptr) no_such("property or method", method);
+    plot_variant returned =
+        entry->invoke(object->instance.get(),
+                      std::span<const plot_variant>(arguments, static_cast<std::size_t>(count)));
+    if (result != nullptr)
+      *result = returned;
+    else
+      plot_variant_clear(&returned);
+  });
+}
+
+void plot_variant_clear(plot_variant* value) {
+  if (value == nullptr) return;
+  if (value->type == PLOT_STRING) std::free(const_cast<char*>(value->value.string.data));
+  *value = plot_variant{};
+}
+
+int32_t plot_can_unload_now(void) {
+  ViewerForm* viewer = form();
+  return g_live_objects == 0 && (viewer == nullptr || !viewer->shown()) ? 1 : 0;
+}
+
+int32_t plot_register(const char* folder, plot_error* error) {
+  return guarded(error, [&] {
+    const auto path = manifest_path(folder);
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::trunc);
+    out << "library=" << library_path() << "\n";
+    for (const auto& entry : plugin_definition().classes) out << "class=" << entry.name << "\n";
+    if (!out.flush()) throw RuntimeError(ErrorNumber::InvalidCall, "cannot write " + path.string());
+  });
+}
+
+int32_t plot_unregister(const char* folder, plot_error* error) {
+  return guarded(error, [&] {
+    std::error_code ignored;
+    std::filesystem::remove(manifest_path(folder), ignored);
+  });
+}
+
+void plot_set_display_mode(int32_t mode) {
+  set_display_mode(mode == 1   ? DisplayMode::Window
+                   : mode == 2 ? DisplayMode::Offscreen
+                               : DisplayMode::Auto);
+}
+
+void plot_set_message_sink(void (*sink)(const char* text, void* user), void* user) {
+  if (sink == nullptr) {
+    set_message_sink(nullptr);
+    return;
+  }
+  set_message_sink([sink, user](const std::string& text) { sink(text.c_str(), user); });
+}
+
+int32_t plot_viewer_shown(void) {
+  ViewerForm* viewer = form();
+  return viewer != nullptr && viewer->shown() ? 1 : 0;
+}
+
+int64_t plot_viewer_frames(void) {
+  ViewerForm* viewer = form();
+  return viewer != nullptr ? viewer->frames() : 0;
+}
+
+int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int32_t* height) {
+  ViewerForm* viewer = form();
+  const Image empty;
+  const Image& picture = viewer != nullptr ? viewer->last_picture() : empty;
+  if (width != nullptr) *width = picture.width;
+  if (height != nullptr) *height = picture.height;
+  const auto needed = static_cast<int32_t>(picture.rgb.size());
+  if (rgb != nullptr && capacity >= needed)
+    std::memcpy(rgb, picture.rgb.data(), picture.rgb.size());
+  return needed;
+}
+
+int32_t plot_viewer_write_png(const char* path, plot_error* error) {
+  return guarded(error, [&] {
+    ViewerForm* viewer = form();
+    std::string reason;
+    if (path == nullptr) raise(ErrorNumber::InvalidCall);
+    if (viewer == nullptr || !write_png(viewer->last_picture(), path, reason))
+      throw RuntimeError(ErrorNumber::InvalidCall,
+                         viewer == nullptr ? "no viewer has been opened" : reason);
+  });
+}
+
+int32_t plot_viewer_click(const char* button, plot_error* error) {
+  return guarded(error, [&] {
+    const auto id = button_by_name(button ? button : "");
+    if (!id) no_such("button", button);
+    if (ViewerForm* viewer = form()) viewer->window().user_click(*id);
+  });
+}
+
+int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
+  return guarded(error, [&] {
+    if (width < 0 || height < 0) raise(ErrorNumber::InvalidCall);
+    if (ViewerForm* viewer = form()) viewer->window().user_resize(width, height);
+  });
+}
+
+int32_t plot_viewer_close(plot_error* error) {
+  return guarded(error, [&] {
+    if (ViewerForm* viewer = form()) viewer->window().user_close();
+  });
+}
+
+void plot_ui_wait(double seconds) {
+  if (!display_connection_open()) return;
+  if (seconds < 0) {
+    while (Fl::first_window() != nullptr) Fl::wait(1.0);
+    return;
+  }
+  Fl::wait(seconds);
+}
+
+void plot_testing_fail_pixel_format(int32_t fail) {
+  testing_hooks::set_pixel_format_failure(fail != 0);
+}
+
+int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
+  // Lives for the process: a host asking for one keeps using it.
+  auto* surface = new EglOffscreenSurface(width, height);
+  return register_device_context(surface);
+}
+
+}  // extern "C"

@@ -1,0 +1,138 @@
+#include "core/com/variant.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+#include "core/errors/checked_int16.h"
+
+namespace plot {
+namespace {
+
+double as_number(const plot_variant& value) {
+  switch (value.type) {
+    case PLOT_EMPTY:
+      return 0;
+    case PLOT_BOOL:
+      return value.value.boolean != 0 ? -1 : 0;
+    case PLOT_I2:
+      return value.value.i2;
+    case PLOT_I4:
+      return value.value.i4;
+    case PLOT_R4:
+      return value.value.r4;
+    case PLOT_R8:
+      return value.value.r8;
+    default:
+      raise(ErrorNumber::TypeMismatch);
+  }
+}
+
+}  // namespace
+
+int16_t as_int16(const plot_variant& value) {
+  if (value.type == PLOT_I2) return value.value.i2;
+  return round_to_int16(as_number(value));
+}
+
+int32_t as_int32(const plot_variant& value) {
+  if (value.type == PLOT_I4) return value.value.i4;
+  const double number = as_number(value);
+  if (!(number > -2147483648.5 && number < 2147483647.5)) raise(ErrorNumber::Overflow);
+  return static_cast<int32_t>(std::nearbyint(number));
+}
+
+float as_single(const plot_variant& value) {
+  if (value.type == PLOT_R4) return value.value.r4;
+  const double number = as_number(value);
+  if (std::isfinite(number) && std::fabs(number) > std::numeric_limits<float>::max())
+    raise(ErrorNumber::Overflow);
+  return static_cast<float>(number);
+}
+
+double as_double(const plot_variant& value) {
+  return as_number(value);
+}
+
+Boolean as_boolean(const plot_variant& value) {
+  return Boolean(as_number(value) != 0);
+}
+
+std::string as_string(const plot_variant& value) {
+  if (value.type == PLOT_EMPTY) return {};
+  if (value.type != PLOT_STRING) raise(ErrorNumber::TypeMismatch);
+  const plot_string& s = value.value.string;
+  if (s.length < 0 || (s.length > 0 && s.data == nullptr)) raise(ErrorNumber::InvalidCall);
+  return std::string(s.data == nullptr ? "" : s.data, static_cast<std::size_t>(s.length));
+}
+
+StringArray as_strings(const plot_variant& value) {
+  if (value.type != PLOT_STRINGS) raise(ErrorNumber::TypeMismatch);
+  const plot_strings& array = value.value.strings;
+  if (array.upper < array.lower - 1 || (array.upper >= array.lower && array.items == nullptr))
+    raise(ErrorNumber::InvalidCall);
+  std::vector<std::string> items;
+  const int64_t count = int64_t{array.upper} - int64_t{array.lower} + 1;
+  items.reserve(static_cast<std::size_t>(count));
+  for (int64_t i = 0; i < count; ++i) {
+    plot_variant item{};
+    item.type = PLOT_STRING;
+    item.value.string = array.items[i];
+    items.push_back(as_string(item));
+  }
+  return StringArray(array.lower, std::move(items));
+}
+
+plot_variant variant_of(int16_t value) {
+  plot_variant v{};
+  v.type = PLOT_I2;
+  v.value.i2 = value;
+  return v;
+}
+
+plot_variant variant_of(int32_t value) {
+  plot_variant v{};
+  v.type = PLOT_I4;
+  v.value.i4 = value;
+  return v;
+}
+
+plot_variant variant_of(float value) {
+  plot_variant v{};
+  v.type = PLOT_R4;
+  v.value.r4 = value;
+  return v;
+}
+
+plot_variant variant_of(double value) {
+  plot_variant v{};
+  v.type = PLOT_R8;
+  v.value.r8 = value;
+  return v;
+}
+
+plot_variant variant_of(Boolean value) {
+  plot_variant v{};
+  v.type = PLOT_BOOL;
+  v.value.boolean = value.raw();
+  return v;
+}
+
+plot_variant variant_of(const std::string& value) {
+  plot_variant v{};
+  v.type = PLOT_STRING;
+  auto* copy = static_cast<char*>(std::malloc(value.size() + 1));
+  if (copy == nullptr) raise(ErrorNumber::InvalidCall);
+  std::memcpy(copy, value.data(), value.size());
+  copy[value.size()] = '\0';
+  v.value.string.data = copy;
+  v.value.string.length = static_cast<int32_t>(value.size());
+  return v;
+}
+
+plot_variant empty_variant() {
+  return plot_variant{};
+}
+
+}  // namespace plot

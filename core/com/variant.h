@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "core/com/string_array.h"
+#include "core/errors/runtime_error.h"
+#include "core/render/boolean.h"
+#include "plot_plugin.h"
+
+namespace plot {
+
+// Conversions between the interface's variants and C++ values, with the host's coercion
+// rules: numbers convert among themselves (Overflow when out of range), anything else is a
+// Type mismatch.
+int16_t as_int16(const plot_variant& value);
+int32_t as_int32(const plot_variant& value);
+float as_single(const plot_variant& value);
+double as_double(const plot_variant& value);
+Boolean as_boolean(const plot_variant& value);
+std::string as_string(const plot_variant& value);
+StringArray as_strings(const plot_variant& value);
+
+// Records carry their type name so a host cannot hand one record for another.
+template <typename Record>
+struct RecordName;
+
+template <typename Record>
+Record& as_record(const plot_variant& value) {
+  const plot_record& record = value.value.record;
+  if (value.type != PLOT_RECORD || record.data == nullptr || record.name == nullptr ||
+      std::string(record.name) != RecordName<Record>::value ||
+      record.size != static_cast<int32_t>(sizeof(Record)))
+    raise(ErrorNumber::TypeMismatch);
+  return *static_cast<Record*>(record.data);
+}
+
+plot_variant variant_of(int16_t value);
+plot_variant variant_of(int32_t value);
+plot_variant variant_of(float value);
+plot_variant variant_of(double value);
+plot_variant variant_of(Boolean value);
+plot_variant variant_of(const std::string& value);  // freed by plot_variant_clear
+plot_variant empty_variant();
+
+}  // namespace plot

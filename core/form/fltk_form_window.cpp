@@ -1,0 +1,239 @@
+#define FL_INTERNALS
+#include "core/form/fltk_form_window.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+
+#include <string>
+#include <vector>
+
+#include "core/platform/device_context_table.h"
+#include "core/platform/glx_window_surface.h"
+
+namespace plot {
+namespace {
+
+// The client area: its own X window with the GL visual, so FLTK never makes a context.
+class GlArea final : public Fl_Window {
+ public:
+  GlArea(int w, int h, FormEvents& events) : Fl_Window(0, 0, w, h), events_(events) { end(); }
+
+  void show() override {
+    XVisualInfo* visual = GlxWindowSurface::window_visual();
+    if (!shown() && visual != nullptr) {
+      Colormap colormap =
+          XCreateColormap(fl_display, RootWindow(fl_display, fl_screen), visual->visual, AllocNone);
+      Fl_X::make_xid(this, visual, colormap);
+    } else {
+      Fl_Window::show();
+    }
+  }
+
+  void draw() override { events_.Form_Paint(); }
+
+  void resize(int x, int y, int w, int h) override {
+    const bool changed = w != this->w() || h != this->h();
+    Fl_Window::resize(x, y, w, h);
+    if (changed && notify_) events_.Form_Resize();
+  }
+
+  void set_notify(bool notify) { notify_ = notify; }
+
+ private:
+  FormEvents& events_;
+  bool notify_ = false;
+};
+
+// A push button in a child window of its own, so that it lies above the GL area.
+class ButtonWindow final : public Fl_Window {
+ public:
+  ButtonWindow(const ButtonPlacement& placement, FormEvents& events)
+      : Fl_Window(twips_to_pixels(placement.left), twips_to_pixels(placement.top),
+                  twips_to_pixels(button_size_twips(placement.id).width),
+                  twips_to_pixels(button_size_twips(placement.id).height)),
+        id_(placement.id),
+        events_(events),
+        caption_(button_caption(placement.id)),
+        button_(0, 0, w(), h(), caption_.c_str()) {
+    button_.callback(&ButtonWindow::clicked, this);
+    end();
+  }
+
+  ButtonId id() const { return id_; }
+  Fl_Button& button() { return button_; }
+
+ private:
+  static void clicked(Fl_Widget*, void* self) {
+    auto* window = static_cast<ButtonWindow*>(self);
+    window->events_.button_click(window->id_);
+  }
+
+  ButtonId id_;
+  FormEvents& events_;
+  std::string caption_;
+  Fl_Button button_;
+};
+
+}  // namespace
+
+class FltkTopWindow final : public Fl_Window {
+ public:
+  FltkTopWindow(const PluginProfile& profile, FormEvents& events, FormWindow& owner)
+      : Fl_Window(twips_to_pixels(profile.layout.initial_left),
+                  twips_to_pixels(profile.layout.initial_top),
+                  twips_to_pixels(profile.layout.client_width),
+                  twips_to_pixels(profile.layout.client_height)),
+        profile_(profile),
+        caption_(profile.caption),
+        area_(new GlArea(w(), h(), events)) {
+    label(caption_.c_str());
+    for (const auto& placement : profile.layout.buttons)
+      buttons_.push_back(new ButtonWindow(placement, events));
+    end();
+    // Buttons keep their places; only the picture follows the window's size.
+    resizable(nullptr);
+    size_range(1, 1, 0, 0);
+    callback(&FltkTopWindow::close_box, &owner);
+  }
+
+  GlArea& area() { return *area_; }
+
+  void resize(int x, int y, int w, int h) override {
+    Fl_Window::resize(x, y, w, h);
+    area_->resize(0, 0, w, h);
+  }
+
+  int handle(int event) override {
+    if (event == FL_KEYBOARD && Fl::event_key() == FL_Tab) {
+      move_focus(Fl::event_state(FL_SHIFT) ? -1 : 1);
+      return 1;
+    }
+    return Fl_Window::handle(event);
+  }
+
+  void focus_first() {
+    if (ButtonWindow* first = button(profile_.layout.tab_order.front()))
+      first->button().take_focus();
+  }
+
+  ButtonWindow* button(ButtonId id) {
+    for (ButtonWindow* b : buttons_)
+      if (b->id() == id) return b;
+    return nullptr;
+  }
+
+ private:
+  void move_focus(int direction) {
+    const auto& order = profile_.layout.tab_order;
+    const auto count = static_cast<int>(order.size());
+    int current = 0;
+    for (int k = 0; k < count; ++k)
+      if (ButtonWindow* b = button(order[static_cast<std::size_t>(k)]);
+          b && Fl::focus() == &b->button())
+        current = k;
+    const int next = (current + direction + count) % count;
+    if (ButtonWindow* b = button(order[static_cast<std::size_t>(next)])) b->button().take_focus();
+  }
+
+  static void close_box(Fl_Widget*, void* owner) {
+    // Escape does not close a viewer; only the close box does.
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    static_cast<FormWindow*>(owner)->user_close();
+  }
+
+  const PluginProfile& profile_;
+  std::string caption_;
+  GlArea* area_;
+  std::vector<ButtonWindow*> buttons_;
+};
+
+FltkFormWindow::FltkFormWindow(const PluginProfile& profile, FormEvents& events)
+    : profile_(profile), events_(events) {}
+
+FltkFormWindow::~FltkFormWindow() {
+  unload();
+  // The FLTK objects may still be on the event stack of a callback; let FLTK delete them.
+  if (top_) Fl::delete_widget(top_.release());
+}
+
+void FltkFormWindow::create_native() {
+  if (!top_) top_ = std::make_unique<FltkTopWindow>(profile_, events_, *this);
+  if (hdc_ != 0) return;
+  top_->size(twips_to_pixels(profile_.layout.client_width),
+             twips_to_pixels(profile_.layout.client_height));
+  top_->area().set_notify(false);
+  top_->show();
+  top_->area().show();
+  GlArea* area = &top_->area();
+  auto surface = std::make_unique<GlxWindowSurface>(
+      [area]() -> ::Window { return area->shown() ? fl_xid(area) : 0; },
+      [area](int32_t& w, int32_t& h) {
+        w = area->w();
+        h = area->h();
+      });
+  surface->set_present_observer([this](const Image& picture) { events_.frame_presented(picture); });
+  surface_ = std::move(surface);
+  hwnd_ = new_window_handle();
+  hdc_ = register_device_context(surface_.get());
+  XSync(fl_display, False);
+}
+
+int32_t FltkFormWindow::hwnd() {
+  create_native();
+  return hwnd_;
+}
+
+int32_t FltkFormWindow::hdc() {
+  create_native();
+  return hdc_;
+}
+
+void FltkFormWindow::show() {
+  create_native();
+  if (shown_) return;
+  shown_ = true;
+  top_->focus_first();
+  // FLTK sends no resize before the first paint; the viewport must be set first.
+  events_.Form_Resize();
+  top_->area().set_notify(true);
+  top_->area().redraw();
+}
+
+void FltkFormWindow::unload() {
+  shown_ = false;
+  if (hdc_ == 0) return;
+  unregister_device_context(hdc_);
+  hdc_ = 0;
+  hwnd_ = 0;
+  top_->area().set_notify(false);
+  top_->area().hide();
+  top_->hide();
+  surface_.reset();
+}
+
+int32_t FltkFormWindow::client_width() const {
+  return top_ ? top_->area().w() : 0;
+}
+int32_t FltkFormWindow::client_height() const {
+  return top_ ? top_->area().h() : 0;
+}
+
+void FltkFormWindow::user_resize(int32_t width, int32_t height) {
+  if (shown_) top_->size(width, height);
+}
+
+void FltkFormWindow::user_click(ButtonId button) {
+  if (!shown_) return;
+  if (auto* b = top_->button(button)) b->button().do_callback();
+}
+
+void FltkFormWindow::user_close() {
+  if (!shown_) return;
+  int16_t cancel = 0;
+  events_.Form_Unload(cancel);
+  if (cancel == 0) unload();
+}
+
+}  // namespace plot

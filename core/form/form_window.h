@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/platform/drawing_surface.h"
+#include "core/platform/image.h"
+#include "core/profile/plugin_profile.h"
+
+namespace plot {
+
+// The events a viewer form handles.
+class FormEvents {
+ public:
+  virtual ~FormEvents() = default;
+  virtual void Form_Paint() = 0;
+  virtual void Form_Resize() = 0;
+  virtual void Form_Unload(int16_t& Cancel) = 0;
+  virtual void button_click(ButtonId button) = 0;
+  virtual void frame_presented(const Image& picture) = 0;
+};
+
+// The native side of a viewer form: a top-level window whose client area is the drawing
+// surface, with the form's buttons on top. The object lives as long as the form; the native
+// window is made on demand and destroyed by unload.
+class FormWindow {
+ public:
+  virtual ~FormWindow() = default;
+
+  // Makes the native window if needed and gives its numbers (device context: a surface).
+  virtual int32_t hwnd() = 0;
+  virtual int32_t hdc() = 0;
+  // Shows it modeless; the first show delivers a resize, then a paint.
+  virtual void show() = 0;
+  virtual bool shown() const = 0;
+  // Destroys the native window; no event is sent.
+  virtual void unload() = 0;
+  virtual int32_t client_width() const = 0;
+  virtual int32_t client_height() const = 0;
+
+  // What a user does with the window, for hosts and tests without a pointer.
+  virtual void user_resize(int32_t width, int32_t height) = 0;
+  virtual void user_click(ButtonId button) = 0;
+  virtual void user_close() = 0;
+};
+
+enum class DisplayMode { Auto, Window, Offscreen };
+
+void set_display_mode(DisplayMode mode);
+DisplayMode display_mode();
+// Window when asked, or when Auto and an X display can be opened.
+bool use_windows();
+
+}  // namespace plot

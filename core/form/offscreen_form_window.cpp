@@ -1,0 +1,85 @@
+#include "core/form/offscreen_form_window.h"
+
+#include <algorithm>
+
+#include "core/platform/device_context_table.h"
+
+namespace plot {
+
+OffscreenFormWindow::OffscreenFormWindow(const PluginProfile& profile, FormEvents& events)
+    : profile_(profile),
+      events_(events),
+      width_(twips_to_pixels(profile.layout.client_width)),
+      height_(twips_to_pixels(profile.layout.client_height)) {}
+
+OffscreenFormWindow::~OffscreenFormWindow() {
+  unload();
+}
+
+void OffscreenFormWindow::create_native() {
+  if (surface_) return;
+  // A window made anew has the designed client size.
+  width_ = twips_to_pixels(profile_.layout.client_width);
+  height_ = twips_to_pixels(profile_.layout.client_height);
+  surface_ = std::make_unique<EglOffscreenSurface>(width_, height_);
+  surface_->set_present_observer(
+      [this](const Image& picture) { events_.frame_presented(picture); });
+  hwnd_ = new_window_handle();
+  hdc_ = register_device_context(surface_.get());
+}
+
+int32_t OffscreenFormWindow::hwnd() {
+  create_native();
+  return hwnd_;
+}
+
+int32_t OffscreenFormWindow::hdc() {
+  create_native();
+  return hdc_;
+}
+
+void OffscreenFormWindow::show() {
+  create_native();
+  if (shown_) return;
+  shown_ = true;
+  events_.Form_Resize();
+  events_.Form_Paint();
+}
+
+void OffscreenFormWindow::unload() {
+  shown_ = false;
+  if (!surface_) return;
+  unregister_device_context(hdc_);
+  surface_.reset();
+  hwnd_ = 0;
+  hdc_ = 0;
+}
+
+void OffscreenFormWindow::user_resize(int32_t width, int32_t height) {
+  if (!shown_) return;
+  const bool grew = width > width_ || height > height_;
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  surface_->resize(width_, height_);
+  events_.Form_Resize();
+  // A desktop repaints only the area a resize uncovered.
+  if (grew) events_.Form_Paint();
+}
+
+void OffscreenFormWindow::user_click(ButtonId button) {
+  if (!shown_) return;
+  for (const auto& placement : profile_.layout.buttons)
+    if (placement.id == button) {
+      events_.button_click(button);
+      return;
+    }
+}
+
+void OffscreenFormWindow::user_close() {
+  if (!shown_) return;
+  int16_t cancel = 0;
+  events_.Form_Unload(cancel);
+  if (cancel == 0) unload();
+}
+
+}  // namespace plot

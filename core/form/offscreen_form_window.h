@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+#include "core/form/form_window.h"
+#include "core/platform/egl_offscreen_surface.h"
+
+namespace plot {
+
+// A viewer window without a screen: the client area is an off-screen surface and the
+// window-system events are delivered in the order a desktop delivers them.
+class OffscreenFormWindow final : public FormWindow {
+ public:
+  OffscreenFormWindow(const PluginProfile& profile, FormEvents& events);
+  ~OffscreenFormWindow() override;
+
+  int32_t hwnd() override;
+  int32_t hdc() override;
+  void show() override;
+  bool shown() const override { return shown_; }
+  void unload() override;
+  int32_t client_width() const override { return width_; }
+  int32_t client_height() const override { return height_; }
+
+  void user_resize(int32_t width, int32_t height) override;
+  void user_click(ButtonId button) override;
+  void user_close() override;
+
+ private:
+  void create_native();
+
+  const PluginProfile& profile_;
+  FormEvents& events_;
+  int32_t width_;
+  int32_t height_;
+  int32_t hwnd_ = 0;
+  int32_t hdc_ = 0;
+  std::unique_ptr<EglOffscreenSurface> surface_;
+  bool shown_ = false;
+};
+
+}  // namespace plot

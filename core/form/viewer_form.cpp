@@ -1,0 +1,156 @@
+#include "core/form/viewer_form.h"
+
+#include <cmath>
+
+#include "core/errors/runtime_error.h"
+#include "core/form/fltk_form_window.h"
+#include "core/form/offscreen_form_window.h"
+#include "core/platform/message_box.h"
+
+namespace plot {
+
+std::string run_time_error_message(int32_t number, const std::string& text) {
+  return "Run-time error '" + std::to_string(number) + "':\n\n" + text;
+}
+
+ViewerForm::~ViewerForm() {
+  Form_Terminate();
+}
+
+FormWindow& ViewerForm::window() {
+  if (!window_) {
+    if (use_windows())
+      window_ = std::make_unique<FltkFormWindow>(profile_, *this);
+    else
+      window_ = std::make_unique<OffscreenFormWindow>(profile_, *this);
+  }
+  return *window_;
+}
+
+void ViewerForm::run_entry_sequence(const std::function<void()>& hand_over) {
+  const bool was_shown = shown();
+  try {
+    hand_over();
+    FormWindow& form = window();
+    int32_t hwnd = form.hwnd();
+    int32_t hdc = form.hdc();
+    renderer_->Initialize(hwnd, hdc);
+    form.show();
+  } catch (...) {
+    // A window made only for this call goes again: the host sees the error, not a window.
+    if (!was_shown && window_) window_->unload();
+    throw;
+  }
+}
+
+void ViewerForm::Form_Paint() {
+  guarded([&] {
+    if (renderer_) renderer_->display();
+  });
+}
+
+void ViewerForm::Form_Resize() {
+  guarded([&] {
+    const int32_t width = window().client_width();
+    const int32_t height = window().client_height();
+    if (renderer_) {
+      renderer_->OnSize(width, height);
+      if (width <= previous_width_ && height <= previous_height_) renderer_->display();
+    }
+    previous_width_ = width;
+    previous_height_ = height;
+  });
+}
+
+void ViewerForm::Form_Unload(int16_t& Cancel) {
+  Cancel = 0;
+  guarded([&] {
+    if (!renderer_) return;
+    const int32_t width = window().client_width();
+    const int32_t height = window().client_height();
+    renderer_->display();
+    renderer_->DrawWorld();
+    renderer_->OnSize(width, height);
+    if (profile_.unload == UnloadVariant::KeepRenderer) {
+      renderer_->display();
+      renderer_->DrawWorld();
+    } else {
+      renderer_->Class_Terminate();
+      renderer_.reset();
+    }
+  });
+}
+
+void ViewerForm::Form_Terminate() {
+  renderer_.reset();
+  window_.reset();
+}
+
+void ViewerForm::Sortir_Click() {
+  window().user_close();
+}
+
+void ViewerForm::button_click(ButtonId button) {
+  if (button == ButtonId::Sortir) {
+    Sortir_Click();
+    return;
+  }
+  guarded([&] { camera_button(button); });
+}
+
+void ViewerForm::camera_button(ButtonId button) {
+  Renderer* r = renderer_.get();
+  if (r == nullptr || !profile_.three_d) return;
+  const float turn = profile_.rotation_step;
+  switch (button) {
+    case ButtonId::Rot_X:
+      r->xAngle = r->xAngle - turn;
+      break;
+    case ButtonId::Rot_XX:
+      r->xAngle = r->xAngle + turn;
+      break;
+    case ButtonId::Rot_Y:
+      r->yAngle = r->yAngle - turn;
+      break;
+    case ButtonId::Rot_YY:
+      r->yAngle = r->yAngle + turn;
+      break;
+    case ButtonId::Rot_Z:
+      r->zAngle = r->zAngle - turn;
+      break;
+    case ButtonId::Rot_ZZ:
+      r->zAngle = r->zAngle + turn;
+      break;
+    case ButtonId::dec_zoom:
+    case ButtonId::inc_zoom: {
+      const double step = button == ButtonId::dec_zoom ? profile_.zoom_step : -profile_.zoom_step;
+      const double wanted = r->m_fieldOfView + step;
+      // The projection degenerates at 0 and 180 degrees: such a press changes nothing.
+      if (!(wanted > 0 && wanted < 180)) return;
+      r->m_fieldOfView = wanted;
+      r->SetViewPort();
+      break;
+    }
+    case ButtonId::Sortir:
+      return;
+  }
+  r->DrawWorld();
+  r->display();
+}
+
+void ViewerForm::frame_presented(const Image& picture) {
+  ++frames_;
+  last_picture_ = picture;
+}
+
+void ViewerForm::guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const RuntimeError& error) {
+    show_message(run_time_error_message(error.code(), error.what()));
+  } catch (const std::exception& error) {
+    show_message(error.what());
+  }
+}
+
+}  // namespace plot

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/form/form_window.h"
+#include "core/render/renderer.h"
+
+namespace plot {
+
+// The viewer form every plug-in has: the entry sequence of parametres, the window events and
+// the camera buttons. One form object per plug-in, reused by every mostrar.
+class ViewerForm : public FormEvents {
+ public:
+  explicit ViewerForm(const PluginProfile& profile) : profile_(profile) {}
+  ~ViewerForm() override;  // Form_Terminate
+  ViewerForm(const ViewerForm&) = delete;
+  ViewerForm& operator=(const ViewerForm&) = delete;
+
+  const PluginProfile& profile() const { return profile_; }
+
+  // parametres: a fresh renderer replaces the previous one; `hand_over` is the plot's own
+  // step (Passar_Punts and the flags); then Initialize, whose result is not examined, and
+  // the modeless show. A run-time error ends it there and the window is not shown.
+  template <typename R>
+  R& parametres(const std::function<void(R&)>& hand_over) {
+    auto fresh = std::make_unique<R>();
+    R& renderer = *fresh;
+    renderer_ = std::move(fresh);
+    run_entry_sequence([&] { hand_over(renderer); });
+    return renderer;
+  }
+
+  Renderer* renderer() { return renderer_.get(); }
+  FormWindow& window();
+  bool shown() const { return window_ != nullptr && window_->shown(); }
+  int64_t frames() const { return frames_; }
+  const Image& last_picture() const { return last_picture_; }
+
+  void Form_Initialize() {}
+  void Form_Paint() override;
+  void Form_Resize() override;
+  void Form_Unload(int16_t& Cancel) override;
+  void Form_Terminate();
+  void button_click(ButtonId button) override;
+  void frame_presented(const Image& picture) override;
+
+  void Sortir_Click();
+
+ private:
+  void run_entry_sequence(const std::function<void()>& hand_over);
+  void camera_button(ButtonId button);
+  // A run-time error in a window event stops that handler and is shown to the user; it never
+  // reaches the window system.
+  void guarded(const std::function<void()>& handler);
+
+  const PluginProfile& profile_;
+  std::unique_ptr<Renderer> renderer_;
+  std::unique_ptr<FormWindow> window_;
+  int32_t previous_width_ = 0;
+  int32_t previous_height_ = 0;
+  int64_t frames_ = 0;
+  Image last_picture_;
+};
+
+std::string run_time_error_message(int32_t number, const std::string& text);
+
+}  // namespace plot

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/platform/gl_context.h"
+#include "core/platform/image.h"
+#include "core/platform/pixel_format.h"
+
+namespace plot {
+
+// What the renderer needs of a window's device context: pixel format, contexts, buffer swap.
+class DrawingSurface {
+ public:
+  using PresentObserver = std::function<void(const Image&)>;
+
+  virtual ~DrawingSurface() = default;
+
+  // 0 when no format matches (or a test asked for the failure).
+  int choose_pixel_format(const PixelFormatDescriptor& descriptor);
+  virtual bool set_pixel_format(int format) = 0;
+  virtual std::unique_ptr<GlContext> create_context() = 0;
+  virtual bool make_current(GlContext& context) = 0;
+  // Finishes the frame, hands it to the observer and presents it.
+  void swap_buffers();
+
+  virtual int32_t width() const = 0;
+  virtual int32_t height() const = 0;
+
+  void set_present_observer(PresentObserver observer) { observer_ = std::move(observer); }
+
+ protected:
+  virtual int find_pixel_format(const PixelFormatDescriptor& descriptor) = 0;
+  virtual void present() = 0;
+
+ private:
+  PresentObserver observer_;
+};
+
+namespace testing_hooks {
+// Makes every choose_pixel_format fail, as on a display without a matching format.
+void set_pixel_format_failure(bool fail);
+}  // namespace testing_hooks
+
+// Before a context of one back-end is made current, the other back-end's is released.
+void note_current_context(GlContext* context);
+// A context being deleted stops being the one noted as current.
+void forget_context(GlContext* context);
+
+}  // namespace plot

@@ -1,0 +1,144 @@
+#include "core/platform/egl_offscreen_surface.h"
+
+#include <EGL/eglext.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace plot {
+namespace {
+
+// One display for the process, never terminated: contexts may outlive any one surface.
+EGLDisplay egl_display() {
+  static EGLDisplay display = [] {
+    auto get_platform_display = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+        eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    if (get_platform_display == nullptr) return EGL_NO_DISPLAY;
+    EGLDisplay d =
+        get_platform_display(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    if (d == EGL_NO_DISPLAY) return d;
+    EGLint major = 0;
+    EGLint minor = 0;
+    if (!eglInitialize(d, &major, &minor)) return EGL_NO_DISPLAY;
+    eglBindAPI(EGL_OPENGL_API);
+    return d;
+  }();
+  return display;
+}
+
+std::vector<EGLConfig> matching_configs(const PixelFormatDescriptor& descriptor) {
+  EGLDisplay display = egl_display();
+  if (display == EGL_NO_DISPLAY) return {};
+  const int channel = descriptor.colour_bits / 3;
+  const EGLint attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
+                               EGL_OPENGL_BIT,   EGL_RED_SIZE,    channel,
+                               EGL_GREEN_SIZE,   channel,         EGL_BLUE_SIZE,
+                               channel,          EGL_DEPTH_SIZE,  descriptor.depth_bits,
+                               EGL_NONE};
+  EGLint count = 0;
+  if (!eglChooseConfig(display, attributes, nullptr, 0, &count) || count <= 0) return {};
+  std::vector<EGLConfig> configs(static_cast<std::size_t>(count));
+  eglChooseConfig(display, attributes, configs.data(), count, &count);
+  configs.resize(static_cast<std::size_t>(count));
+  // Exactly the asked colour and depth first, as the window surface does.
+  std::stable_partition(configs.begin(), configs.end(), [&](EGLConfig c) {
+    EGLint depth = 0;
+    EGLint red = 0;
+    eglGetConfigAttrib(display, c, EGL_DEPTH_SIZE, &depth);
+    eglGetConfigAttrib(display, c, EGL_RED_SIZE, &red);
+    return depth == descriptor.depth_bits && red == channel;
+  });
+  return configs;
+}
+
+class EglContext final : public GlContext {
+ public:
+  explicit EglContext(EGLContext context) : context_(context) {}
+  ~EglContext() override {
+    forget_context(this);
+    if (eglGetCurrentContext() == context_)
+      eglMakeCurrent(egl_display(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroyContext(egl_display(), context_);
+  }
+  void release_current() override {
+    eglMakeCurrent(egl_display(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+  }
+  EGLContext native() const { return context_; }
+
+ private:
+  EGLContext context_;
+};
+
+}  // namespace
+
+EglOffscreenSurface::EglOffscreenSurface(int32_t width, int32_t height)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)) {}
+
+EglOffscreenSurface::~EglOffscreenSurface() {
+  if (pbuffer_ != EGL_NO_SURFACE) {
+    if (eglGetCurrentSurface(EGL_DRAW) == pbuffer_)
+      eglMakeCurrent(egl_display(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    eglDestroySurface(egl_display(), pbuffer_);
+  }
+}
+
+bool EglOffscreenSurface::available() {
+  return !matching_configs(PixelFormatDescriptor{}).empty();
+}
+
+int EglOffscreenSurface::find_pixel_format(const PixelFormatDescriptor& descriptor) {
+  return matching_configs(descriptor).empty() ? 0 : 1;
+}
+
+bool EglOffscreenSurface::set_pixel_format(int format) {
+  // Like a window, the surface keeps the first format it was given.
+  if (config_ != nullptr) return false;
+  const auto configs = matching_configs(PixelFormatDescriptor{});
+  if (format < 1 || static_cast<std::size_t>(format) > configs.size()) return false;
+  config_ = configs[static_cast<std::size_t>(format - 1)];
+  make_pbuffer();
+  return pbuffer_ != EGL_NO_SURFACE;
+}
+
+void EglOffscreenSurface::make_pbuffer() {
+  const EGLint attributes[] = {EGL_WIDTH, width_, EGL_HEIGHT, height_, EGL_NONE};
+  pbuffer_ = eglCreatePbufferSurface(egl_display(), config_, attributes);
+}
+
+std::unique_ptr<GlContext> EglOffscreenSurface::create_context() {
+  if (config_ == nullptr) return nullptr;
+  eglBindAPI(EGL_OPENGL_API);
+  const EGLint attributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                               EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+  EGLContext context = eglCreateContext(egl_display(), config_, EGL_NO_CONTEXT, attributes);
+  if (context == EGL_NO_CONTEXT) return nullptr;
+  return std::make_unique<EglContext>(context);
+}
+
+bool EglOffscreenSurface::make_current(GlContext& context) {
+  auto* egl = dynamic_cast<EglContext*>(&context);
+  if (egl == nullptr || pbuffer_ == EGL_NO_SURFACE) return false;
+  note_current_context(&context);
+  if (!eglMakeCurrent(egl_display(), pbuffer_, pbuffer_, egl->native())) return false;
+  bound_ = egl->native();
+  return true;
+}
+
+void EglOffscreenSurface::resize(int32_t width, int32_t height) {
+  width_ = std::max(width, 1);
+  height_ = std::max(height, 1);
+  if (pbuffer_ == EGL_NO_SURFACE) return;
+  const bool was_current = eglGetCurrentSurface(EGL_DRAW) == pbuffer_;
+  EGLContext context = eglGetCurrentContext();
+  if (was_current) eglMakeCurrent(egl_display(), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+  eglDestroySurface(egl_display(), pbuffer_);
+  make_pbuffer();
+  if (was_current && pbuffer_ != EGL_NO_SURFACE)
+    eglMakeCurrent(egl_display(), pbuffer_, pbuffer_, context);
+}
+
+void EglOffscreenSurface::present() {
+  eglSwapBuffers(egl_display(), pbuffer_);
+}
+
+}  // namespace plot

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <EGL/egl.h>
+
+#include "core/platform/drawing_surface.h"
+
+namespace plot {
+
+// An off-screen drawing surface: an EGL pbuffer on Mesa's surfaceless platform, so that the
+// whole entry sequence and PNG export run without an X server.
+class EglOffscreenSurface final : public DrawingSurface {
+ public:
+  EglOffscreenSurface(int32_t width, int32_t height);
+  ~EglOffscreenSurface() override;
+
+  bool set_pixel_format(int format) override;
+  std::unique_ptr<GlContext> create_context() override;
+  bool make_current(GlContext& context) override;
+  int32_t width() const override { return width_; }
+  int32_t height() const override { return height_; }
+
+  // A new client size: the pbuffer is made anew; a context bound to it is bound again.
+  void resize(int32_t width, int32_t height);
+
+  // True when the surfaceless platform and an OpenGL config are available.
+  static bool available();
+
+ protected:
+  int find_pixel_format(const PixelFormatDescriptor& descriptor) override;
+  void present() override;
+
+ private:
+  void make_pbuffer();
+
+  int32_t width_;
+  int32_t height_;
+  EGLConfig config_ = nullptr;
+  EGLSurface pbuffer_ = EGL_NO_SURFACE;
+  EGLContext bound_ = EGL_NO_CONTEXT;
+};
+
+}  // namespace plot

@@ -1,0 +1,15 @@
+#pragma once
+
+namespace plot {
+
+// A rendering context of one back-end. Deleting it frees every display list made in it;
+// it can be deleted after its window is gone.
+class GlContext {
+ public:
+  virtual ~GlContext() = default;
+
+  // Makes no context of this back-end current on the thread.
+  virtual void release_current() = 0;
+};
+
+}  // namespace plot

@@ -1,0 +1,39 @@
+#include "core/platform/message_box.h"
+
+#include <FL/Fl.H>
+#include <FL/fl_ask.H>
+
+#include <cstdio>
+
+#include "core/platform/display_connection.h"
+
+namespace plot {
+namespace {
+
+MessageSink& sink() {
+  static MessageSink installed;
+  return installed;
+}
+
+}  // namespace
+
+void show_message(const std::string& text) {
+  if (sink()) {
+    sink()(text);
+    return;
+  }
+  if (display_connection_open()) {
+    fl_ok = "OK";
+    fl_message_title("");
+    fl_alert("%s", text.c_str());
+    return;
+  }
+  // No screen and no sink: the text must still reach someone.
+  std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void set_message_sink(MessageSink new_sink) {
+  sink() = std::move(new_sink);
+}
+
+}  // namespace plot

@@ -1,0 +1,184 @@
+#include "core/render/renderer.h"
+
+#include <GL/glu.h>
+
+#include "core/platform/device_context_table.h"
+#include "core/platform/message_box.h"
+#include "core/text/glyph_lists.h"
+#include "core/text/text_output.h"
+
+namespace plot {
+
+Renderer::~Renderer() {
+  Class_Terminate();
+}
+
+bool Renderer::make_current() {
+  DrawingSurface* surface = device_context(hdc_);
+  if (surface == nullptr || context_ == nullptr) return false;
+  return surface->make_current(*context_);
+}
+
+Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
+  xAngle = 0;
+  yAngle = 0;
+  zAngle = 0;
+  if (profile_.colorp_default) colorp = *profile_.colorp_default;
+  if (profile_.colorf_default) colorf = *profile_.colorf_default;
+  hwnd_ = hwnd;
+  hdc_ = hdc;
+
+  const PixelFormatDescriptor descriptor;
+  DrawingSurface* surface = device_context(hdc_);
+  const int format = surface != nullptr ? surface->choose_pixel_format(descriptor) : 0;
+  if (format == 0) {
+    show_message("ChoosePixelFormat failed");
+    return false;
+  }
+  surface->set_pixel_format(format);  // a window keeps the format it was first given
+  context_ = surface->create_context();
+  if (context_ == nullptr || !make_current()) {
+    // Reported like the pixel-format failure rather than carrying on without a context.
+    context_.reset();
+    show_message("ChoosePixelFormat failed");
+    return false;
+  }
+
+  glyph_base_ = glGenLists(profile_.glyph_count);
+  compile_glyph_lists(glyph_base_, profile_.glyph_count);
+
+  const Rgba& clear = profile_.initial_clear_colour;
+  glClearColor(clear.r, clear.g, clear.b, clear.a);
+  glClearDepth(1.0);
+  glEnable(GL_DEPTH_TEST);
+  glEnable(GL_COLOR_MATERIAL);
+  glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+  glEnable(GL_LIGHT0);
+  const GLfloat light_position[] = {10.0f, 10.0f, 10.0f, 0.0f};
+  glLightfv(GL_LIGHT0, GL_POSITION, light_position);
+
+  aspect_ = 1.0;
+  near_ = 0.5;
+  far_ = 200.0;
+  m_fieldOfView = profile_.field_of_view;
+
+  if (!load_exchange_data()) return false;
+  if (profile_.has_markers) InitializeForms();
+  DrawWorld();
+  return true;
+}
+
+void Renderer::glPrint(const std::string& s) {
+  if (s.empty()) return;
+  print_text(glyph_base_, profile_.glyph_count, s);
+}
+
+void Renderer::set_clear_colour_from_code() {
+  switch (colorf) {
+    case 0:
+      glClearColor(1, 1, 1, 1);
+      break;
+    case 1:
+      glClearColor(0, 0, 0, 1);
+      break;
+    case 2:
+      glClearColor(5, 0, 0, 1);
+      break;
+    case 3:
+      glClearColor(0, 5, 0, 1);
+      break;
+    case 4:
+      glClearColor(0, 0, 2, 1);
+      break;
+    case 5:
+      if (profile_.grey_background_code) glClearColor(0.5f, 0.5f, 0.5f, 1);
+      break;
+    default:
+      break;  // the clear colour last set stays
+  }
+}
+
+void Renderer::display() {
+  // Each viewer draws into its own window even when several are open.
+  if (!make_current()) return;
+  set_clear_colour_from_code();
+  if (busy_) return;
+  busy_ = true;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Every frame starts from the same state, so a repaint never differs from the first frame.
+  glPointSize(1.0f);
+  glColor3f(0, 0, 0);
+  glPushMatrix();
+  const Vec3& eye = profile_.eye;
+  gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
+  if (world_list_ != 0) glCallList(world_list_);
+  glPopMatrix();
+  device_context(hdc_)->swap_buffers();
+  busy_ = false;
+}
+
+void Renderer::OnSize(int32_t W, int32_t H) {
+  if (H == 0) H = 1;
+  aspect_ = static_cast<double>(W) / static_cast<double>(H);
+  if (!make_current()) return;
+  glViewport(0, 0, W, H);
+  SetViewPort();
+}
+
+void Renderer::SetViewPort() {
+  if (!make_current()) return;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(m_fieldOfView, aspect_, near_, far_);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void Renderer::DrawWorld() {
+  if (!make_current()) return;
+  const GLuint list = glGenLists(1);
+  glPushMatrix();
+  glNewList(list, GL_COMPILE);
+  int32_t half_length = profile_.axes_half_length;
+  int32_t x = half_length;
+  int32_t y = half_length;
+  int32_t z = half_length;
+  try {
+    DrawAxes(x, y, z);
+  } catch (...) {
+    // The recording is ended and dropped: the picture shown before stays.
+    glEndList();
+    glPopMatrix();
+    glDeleteLists(list, 1);
+    throw;
+  }
+  glEndList();
+  glPopMatrix();
+  // Nothing refers to the replaced list any more; a long session must not leak lists.
+  if (world_list_ != 0) glDeleteLists(world_list_, 1);
+  world_list_ = list;
+}
+
+void Renderer::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
+  (void)x;
+  (void)y;
+  (void)z;
+  glRotatef(xAngle, 1, 0, 0);
+  glRotatef(yAngle, 0, 1, 0);
+  glRotatef(zAngle, 0, 0, 1);
+}
+
+void Renderer::InitializeForms() {
+  if (!make_current()) return;
+  markers_ = compile_marker_lists(profile_.dot_point_size, profile_.outlier_mark);
+}
+
+void Renderer::Class_Terminate() {
+  if (context_ == nullptr) return;  // no GL call: another viewer's context may be current
+  context_->release_current();
+  context_.reset();
+  world_list_ = 0;
+  markers_ = MarkerLists{};
+}
+
+}  // namespace plot

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/platform/drawing_surface.h"
+#include "core/profile/plugin_profile.h"
+#include "core/render/boolean.h"
+#include "core/render/marker_shapes.h"
+
+namespace plot {
+
+// The common part of every COpenGL_ class: rendering context, glyph lists, camera, frame,
+// text output and marker shapes. Each plot adds its records, Passar_Punts and DrawAxes.
+class Renderer {
+ public:
+  explicit Renderer(const PluginProfile& profile) : profile_(profile) {}
+  virtual ~Renderer();
+  Renderer(const Renderer&) = delete;
+  Renderer& operator=(const Renderer&) = delete;
+
+  const PluginProfile& profile() const { return profile_; }
+
+  // Properties of the interface (which of them a plug-in exposes is in its class table).
+  double m_fieldOfView = 0;
+  float xAngle = 0;
+  float yAngle = 0;
+  float zAngle = 0;
+  double xPunt = 0;
+  double yPunt = 0;
+  Boolean formes;
+  int16_t nGrups = 0;
+  int16_t colorp = 0;
+  int16_t colorf = 0;
+  int16_t colort = 0;
+
+  Boolean Initialize(int32_t& hwnd, int32_t& hdc);
+  void glPrint(const std::string& s);
+  void display();
+  void OnSize(int32_t W, int32_t H);
+  void SetViewPort();
+  void Class_Terminate();
+  void DrawWorld();
+  void InitializeForms();
+  // The common rotations; each plot draws the rest after calling this.
+  virtual void DrawAxes(int32_t& x, int32_t& y, int32_t& z);
+
+  bool has_context() const { return context_ != nullptr; }
+  GLuint world_list() const { return world_list_; }
+  GLuint glyph_base() const { return glyph_base_; }
+  double aspect_ratio() const { return aspect_; }
+  const MarkerLists& markers() const { return markers_; }
+
+ protected:
+  // Step 15 of Initialize in the 3D plug-ins: reads the exchange files; false after a
+  // reported missing file.
+  virtual bool load_exchange_data() { return true; }
+
+  // Makes this renderer's context current; false when it has none.
+  bool make_current();
+
+ private:
+  void set_clear_colour_from_code();
+
+  const PluginProfile& profile_;
+  int32_t hwnd_ = 0;
+  int32_t hdc_ = 0;
+  std::unique_ptr<GlContext> context_;
+  GLuint glyph_base_ = 0;
+  double aspect_ = 0;
+  double near_ = 0;
+  double far_ = 0;
+  GLuint world_list_ = 0;
+  bool busy_ = false;
+  MarkerLists markers_;
+};
+
+}  // namespace plot

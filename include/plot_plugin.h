@@ -1,0 +1,125 @@
+/* The C interface of every plot plug-in (biplot.so, Havrel.so, Pellin.so, Tormin.so,
+ * ternary.so, Quadrel.so, Vorn.so, Vornc.so). A host loads a plug-in with dlopen, finds these
+ * functions with dlsym, creates its classes by name and drives them late-bound.
+ *
+ * Every function that can fail returns 0 on success or the run-time error number, and fills
+ * the optional `error` with that number and its text. Strings are counted UTF-8. */
+#ifndef PLOT_PLUGIN_H
+#define PLOT_PLUGIN_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define PLOT_API __attribute__((visibility("default")))
+#define PLOT_API_VERSION 1
+
+/* Booleans cross the interface as 16 bits: true is -1, false 0. */
+#define PLOT_TRUE ((int16_t)-1)
+#define PLOT_FALSE ((int16_t)0)
+
+typedef enum plot_type {
+  PLOT_EMPTY = 0,
+  PLOT_BOOL = 1,   /* boolean, 16 bits */
+  PLOT_I2 = 2,     /* 16-bit integer */
+  PLOT_I4 = 3,     /* 32-bit integer */
+  PLOT_R4 = 4,     /* 32-bit float */
+  PLOT_R8 = 5,     /* 64-bit float */
+  PLOT_STRING = 6, /* counted string */
+  PLOT_RECORD = 7, /* a record of the plug-in's header, by reference */
+  PLOT_STRINGS = 8 /* one-dimensional string array with its bounds */
+} plot_type;
+
+typedef struct plot_string {
+  const char* data; /* UTF-8, need not end with 0 */
+  int32_t length;
+} plot_string;
+
+typedef struct plot_record {
+  const char* name; /* the record's type name, e.g. "Vector_Punts_arl" */
+  void* data;
+  int32_t size; /* sizeof the record */
+} plot_record;
+
+typedef struct plot_strings {
+  int32_t lower; /* bounds, e.g. 1 To 3 */
+  int32_t upper;
+  const plot_string* items; /* upper - lower + 1 items */
+} plot_strings;
+
+typedef struct plot_variant {
+  plot_type type;
+  union {
+    int16_t boolean;
+    int16_t i2;
+    int32_t i4;
+    float r4;
+    double r8;
+    plot_string string; /* a string returned by the plug-in is freed by plot_variant_clear */
+    plot_record record;
+    plot_strings strings;
+  } value;
+} plot_variant;
+
+typedef struct plot_error {
+  int32_t number;
+  char text[256];
+} plot_error;
+
+typedef struct plot_object plot_object;
+
+PLOT_API int32_t plot_api_version(void);
+/* The deliverable's name, e.g. "Pellin". */
+PLOT_API const char* plot_plugin_name(void);
+/* The creatable classes, e.g. "CDades_ALR" and "COpenGL_alr"; index from 0. */
+PLOT_API const char* plot_class_name(int32_t index);
+
+PLOT_API int32_t plot_create(const char* class_name, plot_object** object, plot_error* error);
+PLOT_API void plot_release(plot_object* object);
+PLOT_API int32_t plot_get(plot_object* object, const char* property, plot_variant* value,
+                          plot_error* error);
+PLOT_API int32_t plot_put(plot_object* object, const char* property, const plot_variant* value,
+                          plot_error* error);
+PLOT_API int32_t plot_call(plot_object* object, const char* method, const plot_variant* arguments,
+                           int32_t count, plot_variant* result, plot_error* error);
+PLOT_API void plot_variant_clear(plot_variant* value);
+
+/* 1 when no object of the plug-in lives and no viewer is shown, so it may be unloaded. */
+PLOT_API int32_t plot_can_unload_now(void);
+/* Writes (or removes) "<folder>/<plug-in>.plugin", a manifest naming the library and its
+ * classes; folder NULL means $HOME/.local/share/compositional-plots/plugins. */
+PLOT_API int32_t plot_register(const char* folder, plot_error* error);
+PLOT_API int32_t plot_unregister(const char* folder, plot_error* error);
+
+/* Viewers. Mode 0: a window when an X display can be opened, else off screen; 1: windows;
+ * 2: off screen (no X server needed). Takes effect for viewers not made yet. */
+PLOT_API void plot_set_display_mode(int32_t mode);
+/* Messages go to `sink` instead of a dialog; NULL restores the dialog. */
+PLOT_API void plot_set_message_sink(void (*sink)(const char* text, void* user), void* user);
+PLOT_API int32_t plot_viewer_shown(void);
+PLOT_API int64_t plot_viewer_frames(void);
+/* Copies the picture last presented as RGB rows, top first; returns the bytes needed. */
+PLOT_API int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width,
+                                     int32_t* height);
+PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);
+/* What a user does: click a button by name ("Sortir", "Rot_YY", "inc_zoom"...), resize the
+ * client area, close the window. */
+PLOT_API int32_t plot_viewer_click(const char* button, plot_error* error);
+PLOT_API int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error);
+PLOT_API int32_t plot_viewer_close(plot_error* error);
+/* Runs the user-interface loop for up to `seconds`, or until no window is shown when
+ * `seconds` is negative. */
+PLOT_API void plot_ui_wait(double seconds);
+
+/* Testing: makes every pixel-format choice fail (non-zero) or work again (0). */
+PLOT_API void plot_testing_fail_pixel_format(int32_t fail);
+/* A device context of an off-screen surface, for a renderer created on its own. */
+PLOT_API int32_t plot_offscreen_device_context(int32_t width, int32_t height);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,14 @@
+#include "sample.h"
+
+std::vector<Sample> all_samples() {
+  return {
+      {"biplot", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_biplot"); }},
+      {"Havrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Havrel"); }},
+      {"Pellin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR"); }},
+      {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
+      {"ternary", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Ternary"); }},
+      {"Quadrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Quadrel"); }},
+      {"Vorn", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_vorn"); }},
+      {"Vornc", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_VORN_C"); }},
+  };
+}
