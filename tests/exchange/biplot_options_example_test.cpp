@@ -79,12 +79,5 @@ TEST_F(BiplotExample, CountAboveTheTableIsOutOfRangeAtValue21) {
   EXPECT_TRUE(std::filesystem::exists(file("rangBiplot.qvm")));
 }
 
-TEST_F(BiplotExample, SixteenBitCountThatDoesNotFitOverflows) {
-  write_file(file("opcionsBiplot.qvm"), "1,40000,#FALSE#,0,#TRUE#,#FALSE#,#FALSE#,0,a,b,c");
-  BiplotOptions options;
-  EXPECT_EQ(error_of([&] { read_biplot_files(options); }), ErrorNumber::Overflow);
-  EXPECT_TRUE(std::filesystem::exists(file("opcionsBiplot.qvm")));
-}
-
 }  // namespace
 }  // namespace plot::testing
