@@ -42,7 +42,8 @@ Decimal round_to_seven(float value) {
     if (i >= 0) {
       ++out.digits[static_cast<std::size_t>(i)];
     } else {
-      out.digits = "1" + std::string(kSignificantDigits - 1, '0');
+      out.digits.assign(kSignificantDigits, '0');
+      out.digits[0] = '1';
       ++out.exponent;
     }
   }
