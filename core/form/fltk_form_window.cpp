@@ -57,6 +57,7 @@ class ButtonWindow final : public Fl_Window {
         events_(events),
         caption_(button_caption(placement.id)),
         button_(0, 0, w(), h(), caption_.c_str()) {
+    button_.labelsize(12);  // the small dialog font, so "zoom +" fits its button
     button_.callback(&ButtonWindow::clicked, this);
     end();
   }
@@ -118,6 +119,14 @@ class FltkTopWindow final : public Fl_Window {
       first->button().take_focus();
   }
 
+  // The buttons lie above the picture whatever order the X windows were made in.
+  void raise_buttons() {
+    for (ButtonWindow* b : buttons_) {
+      if (!b->shown()) b->show();
+      XRaiseWindow(fl_display, fl_xid(b));
+    }
+  }
+
   ButtonWindow* button(ButtonId id) {
     for (ButtonWindow* b : buttons_)
       if (b->id() == id) return b;
@@ -166,6 +175,7 @@ void FltkFormWindow::create_native() {
   top_->area().set_notify(false);
   top_->show();
   top_->area().show();
+  top_->raise_buttons();
   GlArea* area = &top_->area();
   auto surface = std::make_unique<GlxWindowSurface>(
       [area]() -> ::Window { return area->shown() ? fl_xid(area) : 0; },
