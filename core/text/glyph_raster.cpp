@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "core/text/windows1252.h"
 
@@ -18,13 +19,13 @@ constexpr FT_UInt kEmPixels = 24;
 // Liberation Sans is metric-compatible with the font the plots were laid out for.
 constexpr const char* kFontPatterns[] = {"Arial:bold", "DejaVu Sans:bold"};
 
-std::string match_file(const char* pattern_text) {
+std::string match_file(FcConfig* config, const char* pattern_text) {
   FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(pattern_text));
   if (pattern == nullptr) return {};
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcConfigSubstitute(config, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
   FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  FcPattern* match = FcFontMatch(config, pattern, &result);
   std::string file;
   FcChar8* path = nullptr;
   if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
@@ -73,12 +74,19 @@ GlyphBitmap render(FT_Face face, char32_t code_point) {
 }  // namespace
 
 std::string find_glyph_font() {
-  if (FcInit() == FcFalse) return {};
+  // A configuration of our own, freed at once: the host's fontconfig state stays untouched.
+  FcConfig* config = FcInitLoadConfigAndFonts();
+  if (config == nullptr) return {};
+  std::string found;
   for (const char* pattern : kFontPatterns) {
-    std::string file = match_file(pattern);
-    if (readable(file)) return file;
+    std::string file = match_file(config, pattern);
+    if (readable(file)) {
+      found = std::move(file);
+      break;
+    }
   }
-  return {};
+  FcConfigDestroy(config);
+  return found;
 }
 
 GlyphSet rasterise_glyphs(const std::string& font_file) {
