@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "core/com/variant.h"
+#include "core/errors/checked_int16.h"
+#include "core/errors/fixed_array.h"
+
+namespace plot {
+namespace {
+
+int error_of(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const RuntimeError& e) {
+    return e.code();
+  }
+  return 0;
+}
+
+TEST(RuntimeChecks, SixteenBitArithmeticOverflowsInsteadOfWrapping) {
+  EXPECT_EQ(sub16(0, 1), -1);
+  EXPECT_EQ(error_of([] { sub16(-32768, 1); }), 6);
+  EXPECT_EQ(error_of([] { add16(32767, 1); }), 6);
+  EXPECT_EQ(error_of([] { mul16(200, 200); }), 6);
+  EXPECT_EQ(round_to_int16(12.5), 12);
+  EXPECT_EQ(round_to_int16(37.5), 38);
+  EXPECT_EQ(round_to_int16(-32768.4), -32768);
+  EXPECT_EQ(error_of([] { round_to_int16(32767.5); }), 6);
+  EXPECT_EQ(error_of([] { round_to_int16(std::nan("")); }), 6);
+}
+
+TEST(RuntimeChecks, FixedBoundsAreCheckedOnBothEnds) {
+  FixedArray<int, 1, 3> names;
+  names(1) = 4;
+  names(3) = 5;
+  EXPECT_EQ(names(1) + names(3), 9);
+  EXPECT_EQ(error_of([&] { names(0); }), 9);
+  EXPECT_EQ(error_of([&] { names(4); }), 9);
+  int raw[501] = {};
+  EXPECT_EQ(error_of([&] { element(raw, 500) = 1; }), 0);
+  EXPECT_EQ(error_of([&] { element(raw, 501); }), 9);
+  EXPECT_EQ(error_of([&] { element(raw, -1); }), 9);
+}
+
+TEST(RuntimeChecks, VariantsCoerceLikeTheHost) {
+  plot_variant v{};
+  v.type = PLOT_I4;
+  v.value.i4 = 40000;
+  EXPECT_EQ(error_of([&] { as_int16(v); }), 6);
+  v.value.i4 = -7;
+  EXPECT_EQ(as_int16(v), -7);
+  v.type = PLOT_R8;
+  v.value.r8 = 2.5;
+  EXPECT_EQ(as_int16(v), 2);
+  EXPECT_EQ(as_int32(v), 2);
+  v.type = PLOT_BOOL;
+  v.value.boolean = -1;
+  EXPECT_TRUE(as_boolean(v));
+  EXPECT_EQ(as_double(v), -1);
+  const char text[] = "10";
+  v.type = PLOT_STRING;
+  v.value.string = {text, 2};
+  EXPECT_EQ(as_string(v), "10");
+  EXPECT_EQ(error_of([&] { as_int16(v); }), 13);
+  EXPECT_EQ(error_of([&] { as_strings(v); }), 13);
+  v.value.string = {nullptr, 3};
+  EXPECT_EQ(error_of([&] { as_string(v); }), 5);
+}
+
+TEST(RuntimeChecks, StringArraysKeepTheHostsBounds) {
+  const plot_string items[] = {{"a", 1}, {"b", 1}, {"c", 1}};
+  plot_variant v{};
+  v.type = PLOT_STRINGS;
+  v.value.strings = {0, 2, items};
+  const StringArray zero_based = as_strings(v);
+  EXPECT_EQ(zero_based(2), "c");
+  EXPECT_EQ(error_of([&] { zero_based(3); }), 9);
+  v.value.strings = {1, 3, items};
+  EXPECT_EQ(as_strings(v)(3), "c");
+  v.value.strings = {1, 0, nullptr};  // an empty array
+  EXPECT_EQ(error_of([&] { as_strings(v)(1); }), 9);
+  v.value.strings = {5, 1, items};  // upper far below lower
+  EXPECT_EQ(error_of([&] { as_strings(v); }), 5);
+}
+
+}  // namespace
+}  // namespace plot

@@ -1,0 +1,271 @@
+// Every plug-in driven the way a host drives it: dlopen, dlsym and the C interface only.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plot_plugin.h"
+
+namespace {
+
+struct Plugin {
+  std::string name;
+  std::string data_class;
+  std::string renderer_class;
+  std::vector<std::string> data_properties;
+};
+
+const std::vector<Plugin>& plugins() {
+  static const std::vector<Plugin> all = {
+      {"biplot", "CDades_biplot", "COpenGL_biplot",
+       {"printeixos", "observation", "outlier_mark", "labels", "formes", "nGrups"}},
+      {"Havrel", "CDades_Havrel", "COpenGL_Havrel",
+       {"printeixos", "observation", "outlier_mark", "labels", "formes", "nGrups"}},
+      {"Pellin", "CDades_ALR", "COpenGL_alr", {"formes", "nGrups", "centreX", "centreY"}},
+      {"Tormin", "CDades_ALR_3D", "COpenGL_alr_3D", {"formes", "nGrups", "centreX", "centreY"}},
+      {"ternary", "CDades_Ternary", "COpenGL_TD", {"graella", "formes", "nGrups"}},
+      {"Quadrel", "CDades_Quadrel", "COpenGL_TD_3D", {"graella", "formes", "nGrups"}},
+      {"Vorn", "CDades_vorn", "COpenGL_VORN", {}},
+      {"Vornc", "CDades_VORN_C", "COpenGL_VORN_C", {"formes", "nGrups"}},
+  };
+  return all;
+}
+
+std::string plugin_folder() {
+  const char* folder = std::getenv("PLOT_PLUGIN_DIR");
+  return folder != nullptr ? folder : "plugins";
+}
+
+template <typename F>
+F symbol(void* handle, const char* name) {
+  auto f = reinterpret_cast<F>(dlsym(handle, name));
+  EXPECT_NE(f, nullptr) << name;
+  return f;
+}
+
+// The C interface of one loaded plug-in.
+struct Loaded {
+  explicit Loaded(const std::string& name) {
+    handle = dlopen((plugin_folder() + "/" + name + ".so").c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+      ADD_FAILURE() << dlerror();
+      return;
+    }
+    create = symbol<decltype(&plot_create)>(handle, "plot_create");
+    release = symbol<decltype(&plot_release)>(handle, "plot_release");
+    get = symbol<decltype(&plot_get)>(handle, "plot_get");
+    put = symbol<decltype(&plot_put)>(handle, "plot_put");
+    call = symbol<decltype(&plot_call)>(handle, "plot_call");
+    clear = symbol<decltype(&plot_variant_clear)>(handle, "plot_variant_clear");
+    can_unload = symbol<decltype(&plot_can_unload_now)>(handle, "plot_can_unload_now");
+    reg = symbol<decltype(&plot_register)>(handle, "plot_register");
+    unreg = symbol<decltype(&plot_unregister)>(handle, "plot_unregister");
+    mode = symbol<decltype(&plot_set_display_mode)>(handle, "plot_set_display_mode");
+    sink = symbol<decltype(&plot_set_message_sink)>(handle, "plot_set_message_sink");
+    shown = symbol<decltype(&plot_viewer_shown)>(handle, "plot_viewer_shown");
+    frames = symbol<decltype(&plot_viewer_frames)>(handle, "plot_viewer_frames");
+    picture = symbol<decltype(&plot_viewer_picture)>(handle, "plot_viewer_picture");
+    png = symbol<decltype(&plot_viewer_write_png)>(handle, "plot_viewer_write_png");
+    close = symbol<decltype(&plot_viewer_close)>(handle, "plot_viewer_close");
+    click = symbol<decltype(&plot_viewer_click)>(handle, "plot_viewer_click");
+    class_name = symbol<decltype(&plot_class_name)>(handle, "plot_class_name");
+    mode(2);
+    sink(
+        [](const char* text, void* self) {
+          static_cast<Loaded*>(self)->messages.push_back(text);
+        },
+        this);
+  }
+  Loaded(const Loaded&) = delete;
+
+  void* handle = nullptr;
+  decltype(&plot_create) create = nullptr;
+  decltype(&plot_release) release = nullptr;
+  decltype(&plot_get) get = nullptr;
+  decltype(&plot_put) put = nullptr;
+  decltype(&plot_call) call = nullptr;
+  decltype(&plot_variant_clear) clear = nullptr;
+  decltype(&plot_can_unload_now) can_unload = nullptr;
+  decltype(&plot_register) reg = nullptr;
+  decltype(&plot_unregister) unreg = nullptr;
+  decltype(&plot_set_display_mode) mode = nullptr;
+  decltype(&plot_set_message_sink) sink = nullptr;
+  decltype(&plot_viewer_shown) shown = nullptr;
+  decltype(&plot_viewer_frames) frames = nullptr;
+  decltype(&plot_viewer_picture) picture = nullptr;
+  decltype(&plot_viewer_write_png) png = nullptr;
+  decltype(&plot_viewer_close) close = nullptr;
+  decltype(&plot_viewer_click) click = nullptr;
+  decltype(&plot_class_name) class_name = nullptr;
+  std::vector<std::string> messages;
+};
+
+// Each plug-in is loaded once and stays loaded, as in a host.
+Loaded& loaded(const std::string& name) {
+  static std::map<std::string, std::unique_ptr<Loaded>> all;
+  auto& slot = all[name];
+  if (!slot) slot = std::make_unique<Loaded>(name);
+  return *slot;
+}
+
+plot_variant i4(int32_t value) {
+  plot_variant v{};
+  v.type = PLOT_I4;
+  v.value.i4 = value;
+  return v;
+}
+
+plot_variant text(const char* s) {
+  plot_variant v{};
+  v.type = PLOT_STRING;
+  v.value.string = {s, static_cast<int32_t>(std::strlen(s))};
+  return v;
+}
+
+TEST(CInterface, EveryPluginCreatesItsClassesByNameAndRefusesOthers) {
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    ASSERT_NE(l.handle, nullptr);
+    EXPECT_EQ(std::string(l.class_name(0)), p.data_class);
+    EXPECT_EQ(std::string(l.class_name(1)), p.renderer_class);
+    EXPECT_EQ(l.class_name(2), nullptr);
+    plot_object* object = nullptr;
+    plot_error error{};
+    EXPECT_EQ(l.create("CDades_Nothing", &object, &error), 5);
+    EXPECT_EQ(object, nullptr);
+    EXPECT_NE(std::string(error.text).find("CDades_Nothing"), std::string::npos);
+    EXPECT_EQ(l.create(nullptr, &object, &error), 5);
+  }
+}
+
+TEST(CInterface, PropertiesStartEmptyAndTakeWhatTheHostPuts) {
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0) << error.text;
+    for (const std::string& property : p.data_properties) {
+      plot_variant value{};
+      ASSERT_EQ(l.get(data, property.c_str(), &value, &error), 0) << property << error.text;
+      if (value.type == PLOT_STRING) {
+        EXPECT_EQ(value.value.string.length, 0);
+        const plot_variant put = text("pc");
+        EXPECT_EQ(l.put(data, property.c_str(), &put, &error), 0);
+      } else {
+        EXPECT_EQ(value.type == PLOT_R8 ? value.value.r8 : value.value.i2, 0) << property;
+        const plot_variant put = i4(-1);  // a 32-bit integer converts to the property's type
+        EXPECT_EQ(l.put(data, property.c_str(), &put, &error), 0) << error.text;
+        const plot_variant word = text("many");
+        EXPECT_EQ(l.put(data, property.c_str(), &word, &error), 13) << property;
+      }
+      l.clear(&value);
+      ASSERT_EQ(l.get(data, property.c_str(), &value, &error), 0);
+      if (value.type == PLOT_STRING)
+        EXPECT_EQ(std::string(value.value.string.data, 2), "pc");
+      else if (value.type == PLOT_BOOL)
+        EXPECT_EQ(value.value.boolean, PLOT_TRUE);
+      l.clear(&value);
+    }
+    plot_variant value{};
+    EXPECT_EQ(l.get(data, "colour", &value, &error), 5);
+    EXPECT_EQ(l.call(data, "show", nullptr, 0, nullptr, &error), 5);
+    l.release(data);
+  }
+}
+
+TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    plot_object* renderer = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.renderer_class.c_str(), &renderer, &error), 0);
+    plot_variant fov{};
+    EXPECT_EQ(l.get(renderer, "m_fieldOfView", &fov, &error), p.name == "Vorn" ? 5 : 0);
+    EXPECT_EQ(l.call(renderer, "SetViewPort", nullptr, 0, nullptr, &error), p.name == "Vorn" ? 5 : 0);
+    // Without a context the drawing methods do nothing; a wrong argument count or type is an error.
+    EXPECT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
+    const plot_variant size[] = {i4(300), i4(200)};
+    EXPECT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
+    EXPECT_EQ(l.call(renderer, "OnSize", size, 1, nullptr, &error), 5);
+    const plot_variant words[] = {text("wide"), text("high")};
+    EXPECT_EQ(l.call(renderer, "OnSize", words, 2, nullptr, &error), 13);
+    // Initialize on an off-screen device context of the host's.
+    auto dc = reinterpret_cast<decltype(&plot_offscreen_device_context)>(
+        dlsym(l.handle, "plot_offscreen_device_context"));
+    ASSERT_NE(dc, nullptr);
+    const plot_variant handles[] = {i4(0), i4(dc(200, 100))};
+    plot_variant result{};
+    ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0) << error.text;
+    EXPECT_EQ(result.type, PLOT_BOOL);
+    EXPECT_EQ(result.value.boolean, PLOT_TRUE);
+    const plot_variant no_dc[] = {i4(0), i4(0)};
+    ASSERT_EQ(l.call(renderer, "Initialize", no_dc, 2, &result, &error), 0);
+    EXPECT_EQ(result.value.boolean, PLOT_FALSE);
+    ASSERT_EQ(l.messages.size(), 1u);
+    EXPECT_EQ(l.messages.back(), "ChoosePixelFormat failed");
+    l.messages.clear();
+    const plot_variant caption = text("Grup 3 ");
+    EXPECT_EQ(l.call(renderer, "glPrint", &caption, 1, nullptr, &error), 0);
+    EXPECT_EQ(l.call(renderer, "Class_Terminate", nullptr, 0, nullptr, &error), 0);
+    l.release(renderer);
+  }
+}
+
+TEST(CInterface, MostrarOpensTheViewerAndTheHostCanWatchAndCloseIt) {
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0);
+    EXPECT_EQ(l.can_unload(), 0);
+    const int64_t before = l.frames();
+    const int32_t result = l.call(data, "mostrar", nullptr, 0, nullptr, &error);
+    if (result != 0) {
+      // The plot needs its records or files: the failure names what is wrong, and no window shows.
+      EXPECT_EQ(l.shown(), 0) << error.text;
+      l.release(data);
+      continue;
+    }
+    EXPECT_EQ(l.shown(), 1);
+    EXPECT_GT(l.frames(), before);
+    int32_t w = 0, h = 0;
+    const int32_t bytes = l.picture(nullptr, 0, &w, &h);
+    EXPECT_EQ(bytes, w * h * 3);
+    EXPECT_EQ(h, 734);
+    l.release(data);
+    EXPECT_EQ(l.can_unload(), 0) << "a viewer is still shown";
+    EXPECT_EQ(l.click("Rot_W", &error), 5);
+    EXPECT_EQ(l.close(&error), 0);
+    EXPECT_EQ(l.shown(), 0);
+    EXPECT_EQ(l.can_unload(), 1);
+  }
+}
+
+TEST(CInterface, RegisterWritesAManifestThatUnregisterRemoves) {
+  const auto folder = std::filesystem::temp_directory_path() / "plot-manifests-test";
+  std::filesystem::remove_all(folder);
+  Loaded& l = loaded("ternary");
+  plot_error error{};
+  ASSERT_EQ(l.reg(folder.c_str(), &error), 0) << error.text;
+  std::ifstream manifest(folder / "ternary.plugin");
+  std::string all((std::istreambuf_iterator<char>(manifest)), {});
+  EXPECT_NE(all.find("ternary.so"), std::string::npos);
+  EXPECT_NE(all.find("class=CDades_Ternary"), std::string::npos);
+  EXPECT_NE(all.find("class=COpenGL_TD"), std::string::npos);
+  ASSERT_EQ(l.unreg(folder.c_str(), &error), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder / "ternary.plugin"));
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Real viewer windows under the test X server: shown through the C interface, clicked with
+// XTest like a user's pointer, and read back from the screen.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "plot_plugin.h"
+
+namespace {
+
+struct Api {
+  void* handle = nullptr;
+  decltype(&plot_create) create;
+  decltype(&plot_release) release;
+  decltype(&plot_call) call;
+  decltype(&plot_set_display_mode) mode;
+  decltype(&plot_set_message_sink) sink;
+  decltype(&plot_viewer_shown) shown;
+  decltype(&plot_viewer_frames) frames;
+  decltype(&plot_viewer_picture) picture;
+  decltype(&plot_ui_wait) wait;
+
+  explicit Api(const char* plugin) {
+    const char* folder = std::getenv("PLOT_PLUGIN_DIR");
+    const std::string path = std::string(folder ? folder : "plugins") + "/" + plugin + ".so";
+    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) return;
+    create = reinterpret_cast<decltype(create)>(dlsym(handle, "plot_create"));
+    release = reinterpret_cast<decltype(release)>(dlsym(handle, "plot_release"));
+    call = reinterpret_cast<decltype(call)>(dlsym(handle, "plot_call"));
+    mode = reinterpret_cast<decltype(mode)>(dlsym(handle, "plot_set_display_mode"));
+    sink = reinterpret_cast<decltype(sink)>(dlsym(handle, "plot_set_message_sink"));
+    shown = reinterpret_cast<decltype(shown)>(dlsym(handle, "plot_viewer_shown"));
+    frames = reinterpret_cast<decltype(frames)>(dlsym(handle, "plot_viewer_frames"));
+    picture = reinterpret_cast<decltype(picture)>(dlsym(handle, "plot_viewer_picture"));
+    wait = reinterpret_cast<decltype(wait)>(dlsym(handle, "plot_ui_wait"));
+    mode(1);
+    sink([](const char* text, void*) { ADD_FAILURE() << "message: " << text; }, nullptr);
+  }
+
+  void mostrar(const char* data_class) {
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(create(data_class, &data, &error), 0);
+    ASSERT_EQ(call(data, "mostrar", nullptr, 0, nullptr, &error), 0) << error.text;
+    release(data);
+  }
+};
+
+class ViewerWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* display = std::getenv("PLOT_TEST_DISPLAY");
+    if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
+    setenv("DISPLAY", display, 1);
+    x_ = XOpenDisplay(display);
+    ASSERT_NE(x_, nullptr);
+  }
+  void TearDown() override {
+    if (x_ != nullptr) XCloseDisplay(x_);
+  }
+
+  // Pumps the viewer's events until `done` or a few seconds have passed.
+  static bool pump_until(Api& api, const std::function<bool()>& done) {
+    for (int i = 0; i < 300 && !done(); ++i) api.wait(0.01);
+    return done();
+  }
+
+  void click(Api& api, int x, int y) {
+    XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
+    XTestFakeButtonEvent(x_, 1, True, 0);
+    XTestFakeButtonEvent(x_, 1, False, 0);
+    XFlush(x_);
+    for (int i = 0; i < 20; ++i) api.wait(0.01);
+  }
+
+  // The screen pixel at (x, y) as 0xRRGGBB.
+  unsigned long screen_pixel(int x, int y) {
+    XImage* image = XGetImage(x_, DefaultRootWindow(x_), x, y, 1, 1, AllPlanes, ZPixmap);
+    const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixel;
+  }
+
+  Display* x_ = nullptr;
+};
+
+// Without a window manager the client area sits at its designed position: 630, 345 twips.
+constexpr int kLeft = 42;
+constexpr int kTop = 23;
+
+TEST_F(ViewerWindow, HavrelShowsItsButtonsAndTurnsOnOneClick) {
+  Api api("Havrel");
+  ASSERT_NE(api.handle, nullptr);
+  api.mostrar("CDades_Havrel");
+  ASSERT_TRUE(pump_until(api, [&] { return api.frames() >= 1; }));
+  EXPECT_EQ(api.shown(), 1);
+  for (int i = 0; i < 20; ++i) api.wait(0.01);
+  // The picture (white) fills the client area; the buttons lie on top of it, grey.
+  EXPECT_EQ(screen_pixel(kLeft + 300, kTop + 300), 0xFFFFFFu);
+  const int rot_yy_x = kLeft + 8160 / 15 + 5;
+  const int rot_yy_y = kTop + 9600 / 15 + 5;
+  EXPECT_NE(screen_pixel(rot_yy_x, rot_yy_y), 0xFFFFFFu);
+  const int64_t before = api.frames();
+  click(api, rot_yy_x + 30, rot_yy_y + 10);
+  EXPECT_EQ(api.frames() - before, 1);
+  // Sortir closes the window.
+  click(api, kLeft + 12240 / 15 + 40, kTop + 9720 / 15 + 20);
+  EXPECT_TRUE(pump_until(api, [&] { return api.shown() == 0; }));
+}
+
+TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
+  Api first("Pellin");
+  Api second("Vorn");
+  ASSERT_NE(first.handle, nullptr);
+  ASSERT_NE(second.handle, nullptr);
+  first.mostrar("CDades_ALR");
+  second.mostrar("CDades_vorn");
+  ASSERT_TRUE(pump_until(first, [&] { return first.frames() >= 1 && second.frames() >= 1; }));
+  int32_t w = 0, h = 0;
+  std::vector<uint8_t> rgb(static_cast<std::size_t>(first.picture(nullptr, 0, &w, &h)));
+  first.picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
+  EXPECT_EQ(w, 918);
+  EXPECT_EQ(h, 734);
+  // Both close through their own Sortir (the second window lies above the first).
+  click(second, kLeft + 12120 / 15 + 40, kTop + 9960 / 15 + 20);
+  EXPECT_TRUE(pump_until(second, [&] { return second.shown() == 0; }));
+  click(first, kLeft + 12240 / 15 + 40, kTop + 9840 / 15 + 20);
+  EXPECT_TRUE(pump_until(first, [&] { return first.shown() == 0; }));
+}
+
+}  // namespace
