@@ -1,0 +1,91 @@
+// What the ternary diagram draws behind its points: the principal components or the grid.
+#include "copengl_td.h"
+#include "core/errors/checked_int16.h"
+#include "core/render/gl_scope.h"
+#include "core/text/number_text.h"
+
+namespace plot {
+namespace {
+
+void vertex(const Punt& p) {
+  glVertex3d(p.X, p.Y, 0.001);
+}
+
+// Segments from point i to i + 1 of the first `count` points: an open polyline.
+template <std::size_t N>
+void polyline_segments(Punt (&points)[N], int16_t count) {
+  for (int32_t i = 0; i <= int32_t{count} - 2; ++i) {
+    vertex(element(points, i));
+    vertex(element(points, i + 1));
+  }
+}
+
+std::string row_of_three(const float (&pc)[6], int first) {
+  return with_blank(single_text(pc[first]) + "  " + single_text(pc[first + 1]) + "  " +
+                    single_text(pc[first + 2]));
+}
+
+}  // namespace
+
+void COpenGL_TD::draw_components() {
+  glRasterPos3f(-0.4f, 1.1f, 0);
+  glPrint("Cumulative proportion explained: ");
+  glRasterPos3f(-0.3f, 1.045f, 0);
+  glPrint(with_blank(single_text(VPC_.cpe[0])));
+  glRasterPos3f(-0.3f, 1.0f, 0);
+  glPrint(with_blank(single_text(VPC_.cpe[1])));
+  glRasterPos3f(-0.4f, 0.9f, 0);
+  glPrint("Principal components ");
+  glRasterPos3f(-0.3f, 0.845f, 0);
+  glPrint(row_of_three(VPC_.pc, 0));
+  glRasterPos3f(-0.3f, 0.8f, 0);
+  glPrint(row_of_three(VPC_.pc, 3));
+
+  glColor3f(1, 0, 0);
+  {
+    const PrimitiveScope first(GL_LINES);
+    glVertex3f(-0.4f, 1.06f, 0);
+    glVertex3f(-0.32f, 1.06f, 0);
+    glVertex3f(-0.4f, 0.86f, 0);
+    glVertex3f(-0.32f, 0.86f, 0);
+    polyline_segments(VPC_.Punts1, VPC_.long1);
+  }
+  glColor3f(0, 0, 1);
+  const DashScope dashed;
+  const PrimitiveScope second(GL_LINES);
+  glVertex3f(-0.4f, 1.01f, 0);
+  glVertex3f(-0.32f, 1.01f, 0);
+  glVertex3f(-0.4f, 0.81f, 0);
+  glVertex3f(-0.32f, 0.81f, 0);
+  polyline_segments(VPC_.Punts2, VPC_.long2);
+}
+
+void COpenGL_TD::draw_grid() {
+  Vector_Punts_Graella& f1 = element(VG_.VPG, 1);
+  Vector_Punts_Graella& f2 = element(VG_.VPG, 2);
+  Vector_Punts_Graella& f3 = element(VG_.VPG, 3);
+  const int32_t lines = VG_.nPuntsGrid;
+  glColor3f(1, 0, 0);
+  {
+    const DashScope dashed;
+    const PrimitiveScope segments(GL_LINES);
+    // Family k's first ends meet family k + 1's second ends; 3 closes on 1.
+    for (int32_t i = 1; i <= lines; ++i) {
+      vertex(element(f1.Punts1, i));
+      vertex(element(f2.Punts2, i));
+      vertex(element(f3.Punts1, i));
+      vertex(element(f1.Punts2, i));
+      vertex(element(f2.Punts1, i));
+      vertex(element(f3.Punts2, i));
+    }
+  }
+  glColor3f(0, 0, 0);
+  // Only the first family is labelled, its X read as a percentage.
+  for (int32_t i = 1; i <= lines; ++i) {
+    const Punt& end = element(f1.Punts1, i);
+    glRasterPos3d(end.X - 0.02, end.Y - 0.05, 0.001);
+    glPrint(with_blank(int16_text(round_to_int16(end.X * 100))));
+  }
+}
+
+}  // namespace plot
