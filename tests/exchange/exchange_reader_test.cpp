@@ -33,8 +33,8 @@ TEST(ExchangeReaderLayout, OrderMattersNotLines) {
       "7,2.5\r\n\"a b\",#TRUE#\nx",
       "  7 ,\t2.5\t,  \"a b\"  ,#TRUE#  \r\n  x  \r\n\r\n  \r\n",
       "7,\r\n2.5,\r\n\r\n\"a b\",#TRUE#,x",
-      "\xEF\xBB\xBF"
-      "7,2.5,\"a b\",#TRUE#,x\r\n",
+      ("\xEF\xBB\xBF"
+       "7,2.5,\"a b\",#TRUE#,x\r\n"),
   };
   for (const char* layout : layouts) {
     SCOPED_TRACE(layout);
