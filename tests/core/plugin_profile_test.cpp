@@ -68,7 +68,8 @@ TEST(PluginProfile, EveryRowHoldsItsPluginsConstants) {
 TEST(PluginProfile, ColourDefaultsMarkersAndMembers) {
   EXPECT_FALSE(profile_of(PluginKind::biplot).colorp_default);
   EXPECT_FALSE(profile_of(PluginKind::Havrel).colorp_default);
-  for (auto kind : {PluginKind::Pellin, PluginKind::Tormin, PluginKind::ternary, PluginKind::Quadrel}) {
+  for (auto kind :
+       {PluginKind::Pellin, PluginKind::Tormin, PluginKind::ternary, PluginKind::Quadrel}) {
     EXPECT_EQ(profile_of(kind).colorp_default, int16_t{4});
     EXPECT_FALSE(profile_of(kind).colorf_default);
   }

@@ -63,8 +63,8 @@ TEST(ViewerForm, ResizeDrawsExactlyOnceWhetherItGrowsOrNot) {
     int32_t w, h;
   };
   // Shrink both, shrink one, same size, grow one, grow one while the other shrinks.
-  for (const Step s : {Step{800, 600}, Step{800, 500}, Step{800, 500}, Step{900, 500},
-                       Step{700, 650}}) {
+  for (const Step s :
+       {Step{800, 600}, Step{800, 500}, Step{800, 500}, Step{900, 500}, Step{700, 650}}) {
     const int64_t before = v.form.frames();
     v.form.window().user_resize(s.w, s.h);
     EXPECT_EQ(v.form.frames() - before, 1) << s.w << " x " << s.h;
@@ -267,9 +267,9 @@ TEST(ViewerForm, RunTimeErrorInAButtonIsShownAndThePictureStays) {
 TEST(ViewerForm, RunTimeErrorInInitializeReachesTheCallerAndNoWindowShows) {
   MessageLog log;
   ViewerForm form{profile_of(PluginKind::biplot)};
-  EXPECT_THROW(form.parametres<BareRenderer<PluginKind::biplot>>(
-                   [](auto& r) { r.fail_in_draw = true; }),
-               RuntimeError);
+  EXPECT_THROW(
+      form.parametres<BareRenderer<PluginKind::biplot>>([](auto& r) { r.fail_in_draw = true; }),
+      RuntimeError);
   EXPECT_FALSE(form.shown());
   EXPECT_THROW(form.parametres<BareRenderer<PluginKind::biplot>>(
                    [](auto&) { raise(ErrorNumber::Overflow); }),

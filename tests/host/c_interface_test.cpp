@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -24,9 +24,13 @@ struct Plugin {
 
 const std::vector<Plugin>& plugins() {
   static const std::vector<Plugin> all = {
-      {"biplot", "CDades_biplot", "COpenGL_biplot",
+      {"biplot",
+       "CDades_biplot",
+       "COpenGL_biplot",
        {"printeixos", "observation", "outlier_mark", "labels", "formes", "nGrups"}},
-      {"Havrel", "CDades_Havrel", "COpenGL_Havrel",
+      {"Havrel",
+       "CDades_Havrel",
+       "COpenGL_Havrel",
        {"printeixos", "observation", "outlier_mark", "labels", "formes", "nGrups"}},
       {"Pellin", "CDades_ALR", "COpenGL_alr", {"formes", "nGrups", "centreX", "centreY"}},
       {"Tormin", "CDades_ALR_3D", "COpenGL_alr_3D", {"formes", "nGrups", "centreX", "centreY"}},
@@ -77,11 +81,8 @@ struct Loaded {
     click = symbol<decltype(&plot_viewer_click)>(handle, "plot_viewer_click");
     class_name = symbol<decltype(&plot_class_name)>(handle, "plot_class_name");
     mode(2);
-    sink(
-        [](const char* text, void* self) {
-          static_cast<Loaded*>(self)->messages.push_back(text);
-        },
-        this);
+    sink([](const char* text, void* self) { static_cast<Loaded*>(self)->messages.push_back(text); },
+         this);
   }
   Loaded(const Loaded&) = delete;
 
@@ -169,10 +170,11 @@ TEST(CInterface, PropertiesStartEmptyAndTakeWhatTheHostPuts) {
       }
       l.clear(&value);
       ASSERT_EQ(l.get(data, property.c_str(), &value, &error), 0);
-      if (value.type == PLOT_STRING)
+      if (value.type == PLOT_STRING) {
         EXPECT_EQ(std::string(value.value.string.data, 2), "pc");
-      else if (value.type == PLOT_BOOL)
+      } else if (value.type == PLOT_BOOL) {
         EXPECT_EQ(value.value.boolean, PLOT_TRUE);
+      }
       l.clear(&value);
     }
     plot_variant value{};
@@ -191,7 +193,8 @@ TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
     ASSERT_EQ(l.create(p.renderer_class.c_str(), &renderer, &error), 0);
     plot_variant fov{};
     EXPECT_EQ(l.get(renderer, "m_fieldOfView", &fov, &error), p.name == "Vorn" ? 5 : 0);
-    EXPECT_EQ(l.call(renderer, "SetViewPort", nullptr, 0, nullptr, &error), p.name == "Vorn" ? 5 : 0);
+    EXPECT_EQ(l.call(renderer, "SetViewPort", nullptr, 0, nullptr, &error),
+              p.name == "Vorn" ? 5 : 0);
     // Without a context the drawing methods do nothing; a wrong argument count or type is an error.
     EXPECT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
     const plot_variant size[] = {i4(300), i4(200)};

@@ -1,15 +1,18 @@
 // Real viewer windows under the test X server: shown through the C interface, clicked with
 // XTest like a user's pointer, and read back from the screen.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+// After gtest: Xlib's macros would break its templates.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "plot_plugin.h"
 
@@ -117,11 +120,11 @@ TEST_F(ViewerWindow, HavrelShowsItsButtonsAndTurnsOnOneClick) {
 }
 
 TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
-  Api first("Pellin");
+  Api first("Vornc");
   Api second("Vorn");
   ASSERT_NE(first.handle, nullptr);
   ASSERT_NE(second.handle, nullptr);
-  first.mostrar("CDades_ALR");
+  first.mostrar("CDades_VORN_C");
   second.mostrar("CDades_vorn");
   ASSERT_TRUE(pump_until(first, [&] { return first.frames() >= 1 && second.frames() >= 1; }));
   int32_t w = 0, h = 0;
@@ -132,7 +135,7 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   // Both close through their own Sortir (the second window lies above the first).
   click(second, kLeft + 12120 / 15 + 40, kTop + 9960 / 15 + 20);
   EXPECT_TRUE(pump_until(second, [&] { return second.shown() == 0; }));
-  click(first, kLeft + 12240 / 15 + 40, kTop + 9840 / 15 + 20);
+  click(first, kLeft + 12240 / 15 + 40, kTop + 9960 / 15 + 20);
   EXPECT_TRUE(pump_until(first, [&] { return first.shown() == 0; }));
 }
 
