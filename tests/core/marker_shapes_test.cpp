@@ -42,22 +42,6 @@ class MarkerShapesTest : public testing::OffscreenGlTest<kSize, kSize> {
   }
 };
 
-TEST_F(MarkerShapesTest, ListsFollowTheGlyphsInShapeOrder) {
-  for (const int glyphs : {224, 96}) {
-    TearDown();
-    SetUp();
-    ASSERT_EQ(glGenLists(glyphs), 1u);
-    const bool outlier = glyphs == 224;
-    const MarkerLists markers = compile_marker_lists(5, outlier);
-    EXPECT_TRUE(markers.made);
-    // The legends' fixed numbers name the same lists as the renderer's.
-    for (int k = 1; k <= kMarkerShapeCount; ++k)
-      EXPECT_EQ(markers.shapes[static_cast<std::size_t>(k - 1)], static_cast<GLuint>(glyphs + k));
-    EXPECT_EQ(markers.outlier_mark, outlier ? 235u : 0u);
-    EXPECT_EQ(glGenLists(1), static_cast<GLuint>(glyphs + (outlier ? 12 : 11)));
-  }
-}
-
 // Expected pixel box of each shape around the centre (60, 60), from its vertices.
 struct Expected {
   int shape;

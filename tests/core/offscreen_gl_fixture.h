@@ -66,8 +66,6 @@ class OffscreenGlTest : public ::testing::Test {
     valid = is_valid == GL_TRUE;
   }
 
-  EglOffscreenSurface& surface() { return *surface_; }
-
  private:
   std::unique_ptr<EglOffscreenSurface> surface_;
   std::unique_ptr<GlContext> context_;

@@ -50,6 +50,9 @@ TEST(RendererMarkers, MarkerListsFollowTheGlyphsOfEachPlugin) {
     EXPECT_EQ(markers.shapes[0], first) << profile.deliverable;
     EXPECT_EQ(markers.shapes[9], first + 9) << profile.deliverable;
     EXPECT_EQ(markers.outlier_mark, profile.outlier_mark ? first + 10 : 0u) << profile.deliverable;
+    // Nothing else comes between the markers and the world list.
+    EXPECT_EQ(renderer.world_list(), first + (profile.outlier_mark ? 11 : 10))
+        << profile.deliverable;
   }
   EXPECT_EQ(profile_of(PluginKind::ternary).glyph_count + 1, 225);
   EXPECT_EQ(profile_of(PluginKind::Pellin).glyph_count + 1, 97);

@@ -119,17 +119,6 @@ TEST_F(TextOutputTest, AccentedAndUnrepresentableCharactersIn224Glyphs) {
   clear(0, 0, 0);
   print_from(10, "Fe?O?");
   EXPECT_EQ(subscript.rgb, read().rgb);
-  // "í" is its own glyph: the accent reaches above the dot of a plain "i".
-  clear(0, 0, 0);
-  const float after_s = 10 + advance_of("S");
-  print_from(static_cast<int>(after_s), "í");
-  const testing::InkBox accented = testing::ink_box(read(), kBlack);
-  clear(0, 0, 0);
-  print_from(static_cast<int>(after_s), "i");
-  const testing::InkBox plain = testing::ink_box(read(), kBlack);
-  EXPECT_GT(accented.count, 0);
-  EXPECT_GT(accented.top, plain.top);
-  EXPECT_EQ(accented.bottom, plain.bottom);
 }
 
 }  // namespace
