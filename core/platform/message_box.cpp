@@ -23,7 +23,9 @@ void show_message(const std::string& text) {
     return;
   }
   if (display_connection_open()) {
+    // One button, "OK", whichever of FLTK's button texts the alert uses.
     fl_ok = "OK";
+    fl_close = "OK";
     fl_message_title("");
     fl_alert("%s", text.c_str());
     return;
