@@ -1,0 +1,12 @@
+#include "cdades_alr.h"
+
+#include "alr_form.h"
+#include "core/com/plugin_definition.h"
+
+namespace plot {
+
+void CDades_ALR::mostrar(pellin::Vector_Punts_arl& VPt, StringArray& coor) {
+  FormSlot<alr>::get().parametres(VPt, centreX, centreY, formes, nGrups, coor);
+}
+
+}  // namespace plot

@@ -1,0 +1,94 @@
+#include "copengl_alr.h"
+
+#include <GL/gl.h>
+
+#include "core/errors/checked_int16.h"
+#include "core/render/gl_scope.h"
+#include "core/render/group_legend.h"
+#include "core/text/number_text.h"
+
+namespace plot {
+namespace {
+
+constexpr float kPointSize = 5.0f;
+// In front of the axes, which lie in the plane z = 0.
+constexpr float kFront = 0.001f;
+
+constexpr LegendLayout kLegend{{1.2, 1.0, 0.0}, 0.08, 0.05, 0.02, false};
+
+// The last observation index drawn: `long` - 1 in 16 bits, so the smallest count overflows.
+int32_t last_observation(const pellin::Vector_Punts_arl& record) {
+  return sub16(record.long_, 1);
+}
+
+}  // namespace
+
+void COpenGL_alr::Passar_Punts(pellin::Vector_Punts_arl& VPtemp, StringArray& coor_temp) {
+  observations_ = VPtemp;
+  names_(1) = coor_temp(1);
+  names_(2) = coor_temp(2);
+}
+
+void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
+  Renderer::DrawAxes(x, y, z);
+  const MatrixScope plot;
+  {
+    const MatrixScope axes;
+    glNormal3f(0, 1, 0);
+    const PrimitiveScope lines(GL_LINES);
+    glColor3f(0, 0, 0);
+    glVertex3f(static_cast<float>(-x), 0, 0);
+    glVertex3f(static_cast<float>(x), 0, 0);
+    glColor3f(0, 0, 0);
+    glVertex3f(0, static_cast<float>(-y), 0);
+    glVertex3f(0, static_cast<float>(y), 0);
+    glColor3f(0, 0, 0);
+    glVertex3f(0, 0, static_cast<float>(-z));
+    glVertex3f(0, 0, static_cast<float>(z));
+  }
+
+  glColor3f(0, 0, 0);
+  glRasterPos3f(static_cast<float>(x + 0.01), -0.03f, 0);
+  glPrint(with_blank(names_(1)));
+  glRasterPos3f(-0.15f, static_cast<float>(y + 0.05), 0);
+  glPrint(with_blank(names_(2)));
+
+  if (formes) {
+    draw_markers();
+    draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
+    // The marker lists leave no point size of their own unless shape 3 was drawn: the
+    // centre mark is set to the dots' size so it looks the same in both modes.
+    glPointSize(kPointSize);
+  } else {
+    draw_dots();
+    draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
+  }
+
+  glColor3f(0, 0, 1);
+  const PrimitiveScope centre(GL_POINTS);
+  glVertex3f(static_cast<float>(centreX), static_cast<float>(centreY), kFront);
+}
+
+void COpenGL_alr::draw_markers() {
+  const int32_t last = last_observation(observations_);
+  for (int32_t i = 0; i <= last; ++i) {
+    const pellin::Punt& p = element(observations_.Punts, i);
+    const MatrixScope marker;
+    glColor3f(0, 0, 0);
+    glTranslatef(static_cast<float>(p.x), static_cast<float>(p.y), 0);
+    call_marker(markers(), p.forma);  // nothing for a group outside 1 to 10
+  }
+}
+
+void COpenGL_alr::draw_dots() {
+  glPointSize(kPointSize);
+  const int32_t last = last_observation(observations_);
+  const PrimitiveScope dots(GL_POINTS);
+  for (int32_t i = 0; i <= last; ++i) {
+    const pellin::Punt& p = element(observations_.Punts, i);
+    glColor3f(p.color.color[0], p.color.color[1], p.color.color[2]);
+    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), kFront);
+  }
+}
+
+}  // namespace plot
