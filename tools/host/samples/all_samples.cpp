@@ -1,10 +1,12 @@
+#include "pellin_sample.h"
 #include "sample.h"
 
 std::vector<Sample> all_samples() {
   return {
       {"biplot", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_biplot"); }},
       {"Havrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Havrel"); }},
-      {"Pellin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR"); }},
+      {"Pellin", "dots", &show_pellin_dots},
+      {"Pellin", "markers", &show_pellin_markers},
       {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
       {"ternary", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Ternary"); }},
       {"Quadrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Quadrel"); }},
