@@ -1,5 +1,6 @@
 #include "pellin_sample.h"
 #include "sample.h"
+#include "ternary_sample.h"
 
 std::vector<Sample> all_samples() {
   return {
@@ -8,7 +9,9 @@ std::vector<Sample> all_samples() {
       {"Pellin", "dots", &show_pellin_dots},
       {"Pellin", "markers", &show_pellin_markers},
       {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
-      {"ternary", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Ternary"); }},
+      {"ternary", "grid", &show_ternary_grid},
+      {"ternary", "pc", &show_ternary_components},
+      {"ternary", "Error", &show_ternary_points_only},
       {"Quadrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Quadrel"); }},
       {"Vorn", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_vorn"); }},
       {"Vornc", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_VORN_C"); }},
