@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/com/plugin_definition.h"
 #include "core/platform/device_context_table.h"
@@ -281,8 +282,9 @@ void plot_testing_fail_pixel_format(int32_t fail) {
 
 int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
   // Lives for the process: a host asking for one keeps using it.
-  auto* surface = new EglOffscreenSurface(width, height);
-  return register_device_context(surface);
+  static auto* kept = new std::vector<std::unique_ptr<EglOffscreenSurface>>();
+  kept->push_back(std::make_unique<EglOffscreenSurface>(width, height));
+  return register_device_context(kept->back().get());
 }
 
 }  // extern "C"
