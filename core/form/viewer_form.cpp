@@ -36,6 +36,9 @@ void ViewerForm::run_entry_sequence(const std::function<void()>& hand_over) {
     int32_t hdc = form.hdc();
     renderer_->Initialize(hwnd, hdc);
     form.show();
+    // Showing an open window sends no events, yet the fresh context has no projection and
+    // the new data must be seen: size and draw as a resize to the same size does.
+    if (was_shown) Form_Resize();
   } catch (...) {
     // A window made only for this call goes again: the host sees the error, not a window.
     if (!was_shown && window_) window_->unload();

@@ -155,7 +155,9 @@ TEST(ViewerForm, SecondMostrarReusesTheWindowWithAFreshRenderer) {
   auto& first = v.show();
   first.colorf = 1;
   FormWindow* window = &v.form.window();
+  const int64_t frames = v.form.frames();
   auto& second = v.show();
+  EXPECT_EQ(v.form.frames() - frames, 1) << "the open window shows the new renderer's frame";
   EXPECT_NE(&first, &second);
   EXPECT_EQ(window, &v.form.window());
   EXPECT_EQ(second.colorf, 0);
