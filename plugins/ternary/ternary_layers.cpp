@@ -1,8 +1,8 @@
 // What the ternary diagram draws behind its points: the principal components or the grid.
 #include "copengl_td.h"
-#include "core/errors/checked_int16.h"
 #include "core/render/gl_scope.h"
 #include "core/text/number_text.h"
+#include "ternary_texts.h"
 
 namespace plot {
 namespace {
@@ -20,11 +20,6 @@ void polyline_segments(Punt (&points)[N], int16_t count) {
   }
 }
 
-std::string row_of_three(const float (&pc)[6], int first) {
-  return with_blank(single_text(pc[first]) + "  " + single_text(pc[first + 1]) + "  " +
-                    single_text(pc[first + 2]));
-}
-
 }  // namespace
 
 void COpenGL_TD::draw_components() {
@@ -37,9 +32,9 @@ void COpenGL_TD::draw_components() {
   glRasterPos3f(-0.4f, 0.9f, 0);
   glPrint("Principal components ");
   glRasterPos3f(-0.3f, 0.845f, 0);
-  glPrint(row_of_three(VPC_.pc, 0));
+  glPrint(coefficient_row(VPC_.pc, 0));
   glRasterPos3f(-0.3f, 0.8f, 0);
-  glPrint(row_of_three(VPC_.pc, 3));
+  glPrint(coefficient_row(VPC_.pc, 3));
 
   glColor3f(1, 0, 0);
   {
@@ -84,7 +79,7 @@ void COpenGL_TD::draw_grid() {
   for (int32_t i = 1; i <= lines; ++i) {
     const Punt& end = element(f1.Punts1, i);
     glRasterPos3d(end.X - 0.02, end.Y - 0.05, 0.001);
-    glPrint(with_blank(int16_text(round_to_int16(end.X * 100))));
+    glPrint(grid_label(end.X));
   }
 }
 

@@ -1,0 +1,76 @@
+// ternary.so loaded as a host loads it, the records passed through dlopen'ed functions only.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "plot_plugin.h"
+#include "plot_ternary_records.h"
+
+namespace {
+
+template <typename F>
+F symbol(void* handle, const char* name) {
+  return reinterpret_cast<F>(dlsym(handle, name));
+}
+
+TEST(TernaryDlopen, MostrarWithRecordsDrawsOrFails) {
+  const char* folder = std::getenv("PLOT_PLUGIN_DIR");
+  ASSERT_NE(folder, nullptr) << "run through ctest";
+  void* handle = dlopen((std::string(folder) + "/ternary.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+  ASSERT_NE(handle, nullptr) << dlerror();
+  symbol<decltype(&plot_set_display_mode)>(handle, "plot_set_display_mode")(2);
+  auto create = symbol<decltype(&plot_create)>(handle, "plot_create");
+  auto release = symbol<decltype(&plot_release)>(handle, "plot_release");
+  auto call = symbol<decltype(&plot_call)>(handle, "plot_call");
+  auto shown = symbol<decltype(&plot_viewer_shown)>(handle, "plot_viewer_shown");
+  auto picture = symbol<decltype(&plot_viewer_picture)>(handle, "plot_viewer_picture");
+  auto close = symbol<decltype(&plot_viewer_close)>(handle, "plot_viewer_close");
+
+  auto points = std::make_unique<Vector_Punts>();
+  auto grid = std::make_unique<Vector_Graella>();
+  auto components = std::make_unique<Vector_Punts_PC>();
+  // One grid line across the middle.
+  grid->nPuntsGrid = 1;
+  grid->VPG[2].Punts1[1] = {0.25, 0.433, {0, 0, 0}, 0};
+  grid->VPG[3].Punts2[1] = {0.75, 0.433, {0, 0, 0}, 0};
+  const plot_string names[3] = {{"A", 1}, {"B", 1}, {"C", 1}};
+  plot_variant arguments[4] = {};
+  arguments[0].type = arguments[1].type = arguments[2].type = PLOT_RECORD;
+  arguments[0].value.record = {PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)};
+  arguments[1].value.record = {PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)};
+  arguments[2].value.record = {PLOT_VECTOR_PUNTS_PC_NAME, components.get(),
+                               sizeof(Vector_Punts_PC)};
+  arguments[3].type = PLOT_STRINGS;
+  arguments[3].value.strings = {1, 3, names};
+
+  plot_object* data = nullptr;
+  ASSERT_EQ(create("CDades_Ternary", &data, nullptr), 0);
+  plot_error error{};
+  points->long_ = 502;
+  EXPECT_EQ(call(data, "mostrar", arguments, 4, nullptr, &error), 9);
+  EXPECT_EQ(error.number, 9);
+  EXPECT_EQ(std::string(error.text), "Subscript out of range");
+  EXPECT_EQ(shown(), 0);
+
+  points->long_ = 0;
+  ASSERT_EQ(call(data, "mostrar", arguments, 4, nullptr, &error), 0) << error.text;
+  EXPECT_NE(shown(), 0);
+  int32_t width = 0;
+  int32_t height = 0;
+  std::vector<uint8_t> rgb(static_cast<std::size_t>(picture(nullptr, 0, &width, &height)));
+  picture(rgb.data(), static_cast<int32_t>(rgb.size()), &width, &height);
+  int red = 0;
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+    red += rgb[i] == 255 && rgb[i + 1] == 0 && rgb[i + 2] == 0;
+  EXPECT_GT(red, 100);  // the dashed grid line
+
+  close(&error);
+  release(data);
+  dlclose(handle);
+}
+
+}  // namespace

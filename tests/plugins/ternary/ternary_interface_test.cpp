@@ -1,0 +1,141 @@
+// mostrar as a host calls it, through the C interface: what fails, with which error, and
+// whether the window then shows.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "plot_plugin.h"
+#include "ternary_viewer.h"
+
+namespace plot::testing {
+namespace {
+
+plot_variant record(const char* name, void* data, int32_t size) {
+  plot_variant v{};
+  v.type = PLOT_RECORD;
+  v.value.record = {name, data, size};
+  return v;
+}
+
+class TernaryInterface : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(plot_create("CDades_Ternary", &data_, nullptr), 0);
+    names_ = {"A", "B", "C", "D", "E", "F"};
+    for (int i = 0; i < 3; ++i) v.add_point(0.2 + 0.2 * i, 0.2, {1, 0, 0}, 1);
+  }
+  void TearDown() override { plot_release(data_); }
+
+  void put(const char* property, plot_variant value) {
+    ASSERT_EQ(plot_put(data_, property, &value, nullptr), 0) << property;
+  }
+
+  // mostrar with `coor` bounded lower To upper; the error number, 0 for none.
+  int32_t mostrar(int32_t lower = 1, int32_t upper = 3,
+                  const char* grid_name = PLOT_VECTOR_GRAELLA_NAME) {
+    if (ViewerForm* form = FormSlot<TD>::existing()) form->window().unload();
+    std::vector<plot_string> items;
+    for (int32_t i = lower; i <= upper; ++i)
+      items.push_back({names_[static_cast<std::size_t>(i - lower)], 1});
+    plot_variant arguments[4] = {
+        record(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
+        record(grid_name, &v.grid(), sizeof(Vector_Graella)),
+        record(PLOT_VECTOR_PUNTS_PC_NAME, &v.components(), sizeof(Vector_Punts_PC)),
+        {}};
+    arguments[3].type = PLOT_STRINGS;
+    arguments[3].value.strings = {lower, upper, items.data()};
+    plot_error error{};
+    plot_variant result{};
+    const int32_t status = plot_call(data_, "mostrar", arguments, 4, &result, &error);
+    EXPECT_EQ(status, error.number);
+    // A failed mostrar leaves the window closed; a good one shows it.
+    EXPECT_EQ(plot_viewer_shown() != 0, status == 0) << error.text;
+    return status;
+  }
+
+  TernaryViewer v;
+  plot_object* data_ = nullptr;
+  std::vector<const char*> names_;
+};
+
+TEST_F(TernaryInterface, CountsBeyondTheRecordsFailWhileDrawing) {
+  struct Case {
+    const char* what;
+    std::function<void(TernaryViewer&)> change;
+    int32_t error;
+  };
+  const std::vector<Case> cases = {
+      {"501 points", [](TernaryViewer& t) { t.points().long_ = 501; }, 0},
+      {"502 points", [](TernaryViewer& t) { t.points().long_ = 502; }, 9},
+      {"10 grid lines", [](TernaryViewer& t) { t.grid().nPuntsGrid = 10; }, 0},
+      {"11 grid lines", [](TernaryViewer& t) { t.grid().nPuntsGrid = 11; }, 9},
+      {"label overflow",
+       [](TernaryViewer& t) {
+         t.grid().nPuntsGrid = 1;
+         t.grid().VPG[1].Punts1[1].X = 400;
+       },
+       6},
+  };
+  for (const Case& c : cases) {
+    TernaryViewer fresh;
+    v.points() = fresh.points();
+    v.grid() = fresh.grid();
+    v.points().long_ = 3;
+    c.change(v);
+    EXPECT_EQ(mostrar(), c.error) << c.what;
+  }
+}
+
+TEST_F(TernaryInterface, ComponentCountsFailOnlyWhenTheyAreDrawn) {
+  put("graella", variant_of(std::string("pc")));
+  v.components().long1 = 151;
+  v.components().long2 = 151;
+  EXPECT_EQ(mostrar(), 0);
+  v.components().long1 = 152;
+  EXPECT_EQ(mostrar(), 9);
+  v.components().long1 = 151;
+  v.components().long2 = 152;
+  EXPECT_EQ(mostrar(), 9);
+  put("graella", variant_of(std::string("Error")));
+  EXPECT_EQ(mostrar(), 0);
+}
+
+TEST_F(TernaryInterface, LegendGroupsBeyondTheColourTable) {
+  put("nGrups", variant_of(int16_t{10}));
+  EXPECT_EQ(mostrar(), 0);
+  put("nGrups", variant_of(int16_t{11}));
+  EXPECT_EQ(mostrar(), 9);
+  // Shape mode: group 11 has no marker and draws none.
+  put("formes", variant_of(Boolean(true)));
+  EXPECT_EQ(mostrar(), 0);
+}
+
+TEST_F(TernaryInterface, CoorNeedsElementsOneToThree) {
+  EXPECT_EQ(mostrar(0, 2), 9);
+  EXPECT_EQ(mostrar(2, 4), 9);
+  EXPECT_EQ(mostrar(1, 3), 0);
+  EXPECT_EQ(mostrar(0, 5), 0);
+  EXPECT_EQ(v.renderer().label(1), "B");  // element 1 of 0 To 5
+  EXPECT_EQ(v.renderer().label(3), "D");
+}
+
+TEST_F(TernaryInterface, RecordsAreCheckedByNameAndCopied) {
+  EXPECT_EQ(mostrar(1, 3, PLOT_VECTOR_PUNTS_NAME), 13);
+  EXPECT_EQ(mostrar(), 0);
+  ViewerForm* first = FormSlot<TD>::existing();
+  Renderer* first_renderer = first->renderer();
+  // The renderer has its own copy: the host's later change is not drawn.
+  v.points().Punts[0].X = 0.9;
+  EXPECT_EQ(v.renderer().points().Punts[0].X, 0.2);
+  // A second mostrar reuses the form with a new renderer and the new data.
+  EXPECT_EQ(mostrar(), 0);
+  EXPECT_EQ(FormSlot<TD>::existing(), first);
+  EXPECT_NE(first->renderer(), first_renderer);
+  EXPECT_EQ(v.renderer().points().Punts[0].X, 0.9);
+}
+
+}  // namespace
+}  // namespace plot::testing
