@@ -1,32 +1,6 @@
-#include "core/com/plugin_builder.h"
+#include "havrel_classes.h"
 
 namespace plot {
-
-class COpenGL_Havrel : public Renderer {
- public:
-  static constexpr PluginKind kKind = PluginKind::Havrel;
-  COpenGL_Havrel() : Renderer(profile_of(kKind)) {}
-  double centreX = 0;
-  double centreY = 0;
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
-};
-
-using bi_3D = SelfLoadingForm<COpenGL_Havrel>;
-
-// The host may set these; the 3D plot takes its flags from the options file.
-class CDades_Havrel {
- public:
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
-  Boolean formes;
-  int16_t nGrups = 0;
-  void mostrar() { FormSlot<bi_3D>::get().parametres(); }
-};
 
 const PluginDefinition& plugin_definition() {
   static const PluginDefinition definition =

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/com/plugin_builder.h"
+
+namespace plot {
+
+class COpenGL_alr_3D : public Renderer {
+ public:
+  static constexpr PluginKind kKind = PluginKind::Tormin;
+  COpenGL_alr_3D() : Renderer(profile_of(kKind)) {}
+  double centreX = 0;
+  double centreY = 0;
+};
+
+using alr_3D = SelfLoadingForm<COpenGL_alr_3D>;
+
+// The host may set these; the 3D plot takes its settings from the options file.
+class CDades_ALR_3D {
+ public:
+  Boolean formes;
+  int16_t nGrups = 0;
+  double centreX = 0;
+  double centreY = 0;
+  void mostrar() { FormSlot<alr_3D>::get().parametres(); }
+};
+
+}  // namespace plot
