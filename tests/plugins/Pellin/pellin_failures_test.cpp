@@ -60,16 +60,5 @@ TEST(PellinFailures, CoordinateNamesNeedElementsOneAndTwo) {
   }
 }
 
-TEST(PellinFailures, AFailedShowLeavesTheNextOneToDrawItsOwnData) {
-  PellinViewer v;
-  v.record().long_ = 502;
-  ASSERT_EQ(v.show_error(), kSubscript);
-  PellinViewer again;
-  again.add(0.3, -0.3, {0, 1, 0});
-  ASSERT_EQ(again.show_error(), 0);
-  EXPECT_TRUE(near_colour(again.colour_at(0.3, -0.3), {0, 255, 0}));
-  EXPECT_TRUE(again.log.messages.empty());
-}
-
 }  // namespace
 }  // namespace plot::testing
