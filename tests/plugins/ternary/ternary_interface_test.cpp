@@ -30,7 +30,8 @@ class TernaryInterface : public ::testing::Test {
   void TearDown() override { plot_release(data_); }
 
   void put(const char* property, plot_variant value) {
-    ASSERT_EQ(plot_put(data_, property, &value, nullptr), 0) << property;
+    EXPECT_EQ(plot_put(data_, property, &value, nullptr), 0) << property;
+    plot_variant_clear(&value);  // a string made by variant_of is ours to free
   }
 
   // mostrar with `coor` bounded lower To upper; the error number, 0 for none.
