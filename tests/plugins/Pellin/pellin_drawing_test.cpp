@@ -32,8 +32,8 @@ TEST(PellinDrawing, DotsInTheirOwnColoursInFrontOfTheAxesWithNamesBesideThem) {
   EXPECT_TRUE(near_colour(v.colour_at(-0.4, 0.6), {51, 102, 255}));
   EXPECT_TRUE(near_colour(v.colour_at(1.3, -1.2), {255, 0, 0}));
   // Axes in black from -1 to 1, nothing beyond their ends.
-  EXPECT_TRUE(v.colour_near(-0.8, 0, kBlack));
-  EXPECT_TRUE(v.colour_near(0, 0.8, kBlack));
+  EXPECT_TRUE(v.seen_near(-0.8, 0, kBlack));
+  EXPECT_TRUE(v.seen_near(0, 0.8, kBlack));
   EXPECT_EQ(v.ink_between(-1.3, -0.02, -1.05, 0.02), 0);
   // The names: right of the horizontal axis's end, above the vertical one's.
   EXPECT_GT(v.ink_between(1.02, -0.08, 1.3, 0.05), 20);
