@@ -4,7 +4,9 @@
 #include <FL/x.H>
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 namespace plot {
 namespace {
@@ -19,10 +21,15 @@ bool open_display_connection() {
   g_tried = true;
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return false;
-  Display* probe = XOpenDisplay(name);
-  if (probe == nullptr) return false;
-  XCloseDisplay(probe);
-  fl_open_display();
+  // Connections to a busy server are now and then refused at once; a few tries get through.
+  Display* display = nullptr;
+  for (int attempt = 0; attempt < 20 && display == nullptr; ++attempt) {
+    display = XOpenDisplay(name);
+    if (display == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  if (display == nullptr) return false;
+  // Handing FLTK our own connection: its own opener ends the process when it fails.
+  fl_open_display(display);
   g_open = fl_display != nullptr;
   return g_open;
 }

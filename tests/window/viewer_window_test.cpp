@@ -63,7 +63,11 @@ class ViewerWindow : public ::testing::Test {
     const char* display = std::getenv("PLOT_TEST_DISPLAY");
     if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
     setenv("DISPLAY", display, 1);
-    x_ = XOpenDisplay(display);
+    // The server now and then refuses a connection at once; a few tries get through.
+    for (int attempt = 0; attempt < 20 && x_ == nullptr; ++attempt) {
+      x_ = XOpenDisplay(display);
+      if (x_ == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     ASSERT_NE(x_, nullptr);
   }
   void TearDown() override {
