@@ -19,6 +19,11 @@ bool g_tried = false;
 bool open_display_connection() {
   if (g_tried) return g_open;
   g_tried = true;
+  // FLTK's connection is shared by every plug-in (and the host) in the process.
+  if (fl_display != nullptr) {
+    g_open = true;
+    return g_open;
+  }
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return false;
   // Connections to a busy server are now and then refused at once; a few tries get through.
