@@ -23,7 +23,7 @@ Composition closed(const Composition& parts) {
   return {parts[0] / sum, parts[1] / sum, parts[2] / sum};
 }
 
-// Part 1 at the top vertex (0.5, 0.866), part 2 at (0, 0), part 3 at (1, 0).
+// The first part at the top vertex (0.5, 0.866), the second at (0, 0), the third at (1, 0).
 void place(Punt& p, const Composition& c) {
   p.X = 0.5 * c[0] + c[2];
   p.Y = kHeight * c[0];
