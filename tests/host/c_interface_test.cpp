@@ -1,5 +1,4 @@
 // Every plug-in driven the way a host drives it: dlopen, dlsym and the C interface only.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "plot_plugin.h"
+#include "support/loaded_plugin.h"
 
 namespace {
 
@@ -42,69 +42,14 @@ const std::vector<Plugin>& plugins() {
   return all;
 }
 
-std::string plugin_folder() {
-  const char* folder = std::getenv("PLOT_PLUGIN_DIR");
-  return folder != nullptr ? folder : "plugins";
-}
-
-template <typename F>
-F symbol(void* handle, const char* name) {
-  auto f = reinterpret_cast<F>(dlsym(handle, name));
-  EXPECT_NE(f, nullptr) << name;
-  return f;
-}
-
-// The C interface of one loaded plug-in.
-struct Loaded {
-  explicit Loaded(const std::string& name) {
-    handle = dlopen((plugin_folder() + "/" + name + ".so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-      ADD_FAILURE() << dlerror();
-      return;
-    }
-    create = symbol<decltype(&plot_create)>(handle, "plot_create");
-    release = symbol<decltype(&plot_release)>(handle, "plot_release");
-    get = symbol<decltype(&plot_get)>(handle, "plot_get");
-    put = symbol<decltype(&plot_put)>(handle, "plot_put");
-    call = symbol<decltype(&plot_call)>(handle, "plot_call");
-    clear = symbol<decltype(&plot_variant_clear)>(handle, "plot_variant_clear");
-    can_unload = symbol<decltype(&plot_can_unload_now)>(handle, "plot_can_unload_now");
-    reg = symbol<decltype(&plot_register)>(handle, "plot_register");
-    unreg = symbol<decltype(&plot_unregister)>(handle, "plot_unregister");
-    mode = symbol<decltype(&plot_set_display_mode)>(handle, "plot_set_display_mode");
-    sink = symbol<decltype(&plot_set_message_sink)>(handle, "plot_set_message_sink");
-    shown = symbol<decltype(&plot_viewer_shown)>(handle, "plot_viewer_shown");
-    frames = symbol<decltype(&plot_viewer_frames)>(handle, "plot_viewer_frames");
-    picture = symbol<decltype(&plot_viewer_picture)>(handle, "plot_viewer_picture");
-    png = symbol<decltype(&plot_viewer_write_png)>(handle, "plot_viewer_write_png");
-    close = symbol<decltype(&plot_viewer_close)>(handle, "plot_viewer_close");
-    click = symbol<decltype(&plot_viewer_click)>(handle, "plot_viewer_click");
-    class_name = symbol<decltype(&plot_class_name)>(handle, "plot_class_name");
-    mode(2);
-    sink([](const char* text, void* self) { static_cast<Loaded*>(self)->messages.push_back(text); },
-         this);
+// The C interface of one loaded plug-in, off screen, with the messages it shows.
+struct Loaded : plot::testing::LoadedPlugin {
+  explicit Loaded(const std::string& name) : LoadedPlugin(name, 2) {
+    if (handle == nullptr) return;
+    set_message_sink(
+        [](const char* text, void* self) { static_cast<Loaded*>(self)->messages.push_back(text); },
+        this);
   }
-  Loaded(const Loaded&) = delete;
-
-  void* handle = nullptr;
-  decltype(&plot_create) create = nullptr;
-  decltype(&plot_release) release = nullptr;
-  decltype(&plot_get) get = nullptr;
-  decltype(&plot_put) put = nullptr;
-  decltype(&plot_call) call = nullptr;
-  decltype(&plot_variant_clear) clear = nullptr;
-  decltype(&plot_can_unload_now) can_unload = nullptr;
-  decltype(&plot_register) reg = nullptr;
-  decltype(&plot_unregister) unreg = nullptr;
-  decltype(&plot_set_display_mode) mode = nullptr;
-  decltype(&plot_set_message_sink) sink = nullptr;
-  decltype(&plot_viewer_shown) shown = nullptr;
-  decltype(&plot_viewer_frames) frames = nullptr;
-  decltype(&plot_viewer_picture) picture = nullptr;
-  decltype(&plot_viewer_write_png) png = nullptr;
-  decltype(&plot_viewer_close) close = nullptr;
-  decltype(&plot_viewer_click) click = nullptr;
-  decltype(&plot_class_name) class_name = nullptr;
   std::vector<std::string> messages;
 };
 
@@ -168,14 +113,14 @@ TEST(CInterface, PropertiesStartEmptyAndTakeWhatTheHostPuts) {
         const plot_variant word = text("many");
         EXPECT_EQ(l.put(data, property.c_str(), &word, &error), 13) << property;
       }
-      l.clear(&value);
+      l.variant_clear(&value);
       ASSERT_EQ(l.get(data, property.c_str(), &value, &error), 0);
       if (value.type == PLOT_STRING) {
         EXPECT_EQ(std::string(value.value.string.data, 2), "pc");
       } else if (value.type == PLOT_BOOL) {
         EXPECT_EQ(value.value.boolean, PLOT_TRUE);
       }
-      l.clear(&value);
+      l.variant_clear(&value);
     }
     plot_variant value{};
     EXPECT_EQ(l.get(data, "colour", &value, &error), 5);
@@ -203,10 +148,7 @@ TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
     const plot_variant words[] = {text("wide"), text("high")};
     EXPECT_EQ(l.call(renderer, "OnSize", words, 2, nullptr, &error), 13);
     // Initialize on an off-screen device context of the host's.
-    auto dc = reinterpret_cast<decltype(&plot_offscreen_device_context)>(
-        dlsym(l.handle, "plot_offscreen_device_context"));
-    ASSERT_NE(dc, nullptr);
-    const plot_variant handles[] = {i4(0), i4(dc(200, 100))};
+    const plot_variant handles[] = {i4(0), i4(l.offscreen_device_context(200, 100))};
     plot_variant result{};
     ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0) << error.text;
     EXPECT_EQ(result.type, PLOT_BOOL);
@@ -231,27 +173,27 @@ TEST(CInterface, MostrarOpensTheViewerAndTheHostCanWatchAndCloseIt) {
     plot_object* data = nullptr;
     plot_error error{};
     ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0);
-    EXPECT_EQ(l.can_unload(), 0);
-    const int64_t before = l.frames();
+    EXPECT_EQ(l.can_unload_now(), 0);
+    const int64_t before = l.viewer_frames();
     const int32_t result = l.call(data, "mostrar", nullptr, 0, nullptr, &error);
     if (result != 0) {
       // The plot needs its records or files: the failure names what is wrong, and no window shows.
-      EXPECT_EQ(l.shown(), 0) << error.text;
+      EXPECT_EQ(l.viewer_shown(), 0) << error.text;
       l.release(data);
       continue;
     }
-    EXPECT_EQ(l.shown(), 1);
-    EXPECT_GT(l.frames(), before);
+    EXPECT_EQ(l.viewer_shown(), 1);
+    EXPECT_GT(l.viewer_frames(), before);
     int32_t w = 0, h = 0;
-    const int32_t bytes = l.picture(nullptr, 0, &w, &h);
+    const int32_t bytes = l.viewer_picture(nullptr, 0, &w, &h);
     EXPECT_EQ(bytes, w * h * 3);
     EXPECT_EQ(h, 734);
     l.release(data);
-    EXPECT_EQ(l.can_unload(), 0) << "a viewer is still shown";
-    EXPECT_EQ(l.click("Rot_W", &error), 5);
-    EXPECT_EQ(l.close(&error), 0);
-    EXPECT_EQ(l.shown(), 0);
-    EXPECT_EQ(l.can_unload(), 1);
+    EXPECT_EQ(l.can_unload_now(), 0) << "a viewer is still shown";
+    EXPECT_EQ(l.viewer_click("Rot_W", &error), 5);
+    EXPECT_EQ(l.viewer_close(&error), 0);
+    EXPECT_EQ(l.viewer_shown(), 0);
+    EXPECT_EQ(l.can_unload_now(), 1);
   }
 }
 
@@ -260,13 +202,13 @@ TEST(CInterface, RegisterWritesAManifestThatUnregisterRemoves) {
   std::filesystem::remove_all(folder);
   Loaded& l = loaded("ternary");
   plot_error error{};
-  ASSERT_EQ(l.reg(folder.c_str(), &error), 0) << error.text;
+  ASSERT_EQ(l.register_plugin(folder.c_str(), &error), 0) << error.text;
   std::ifstream manifest(folder / "ternary.plugin");
   std::string all((std::istreambuf_iterator<char>(manifest)), {});
   EXPECT_NE(all.find("ternary.so"), std::string::npos);
   EXPECT_NE(all.find("class=CDades_Ternary"), std::string::npos);
   EXPECT_NE(all.find("class=COpenGL_TD"), std::string::npos);
-  ASSERT_EQ(l.unreg(folder.c_str(), &error), 0);
+  ASSERT_EQ(l.unregister_plugin(folder.c_str(), &error), 0);
   EXPECT_FALSE(std::filesystem::exists(folder / "ternary.plugin"));
   std::filesystem::remove_all(folder);
 }

@@ -1,6 +1,5 @@
 // Real viewer windows under the test X server: shown through the C interface, clicked with
 // XTest like a user's pointer, and read back from the screen.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 // After gtest: Xlib's macros would break its templates.
 #include <X11/Xlib.h>
@@ -15,37 +14,14 @@
 #include <vector>
 
 #include "plot_plugin.h"
+#include "support/loaded_plugin.h"
 
 namespace {
 
-struct Api {
-  void* handle = nullptr;
-  decltype(&plot_create) create;
-  decltype(&plot_release) release;
-  decltype(&plot_call) call;
-  decltype(&plot_set_display_mode) mode;
-  decltype(&plot_set_message_sink) sink;
-  decltype(&plot_viewer_shown) shown;
-  decltype(&plot_viewer_frames) frames;
-  decltype(&plot_viewer_picture) picture;
-  decltype(&plot_ui_wait) wait;
-
-  explicit Api(const char* plugin) {
-    const char* folder = std::getenv("PLOT_PLUGIN_DIR");
-    const std::string path = std::string(folder ? folder : "plugins") + "/" + plugin + ".so";
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return;
-    create = reinterpret_cast<decltype(create)>(dlsym(handle, "plot_create"));
-    release = reinterpret_cast<decltype(release)>(dlsym(handle, "plot_release"));
-    call = reinterpret_cast<decltype(call)>(dlsym(handle, "plot_call"));
-    mode = reinterpret_cast<decltype(mode)>(dlsym(handle, "plot_set_display_mode"));
-    sink = reinterpret_cast<decltype(sink)>(dlsym(handle, "plot_set_message_sink"));
-    shown = reinterpret_cast<decltype(shown)>(dlsym(handle, "plot_viewer_shown"));
-    frames = reinterpret_cast<decltype(frames)>(dlsym(handle, "plot_viewer_frames"));
-    picture = reinterpret_cast<decltype(picture)>(dlsym(handle, "plot_viewer_picture"));
-    wait = reinterpret_cast<decltype(wait)>(dlsym(handle, "plot_ui_wait"));
-    mode(1);
-    sink([](const char* text, void*) { ADD_FAILURE() << "message: " << text; }, nullptr);
+// A plug-in whose viewers open as windows; any message it shows fails the test.
+struct Api : plot::testing::LoadedPlugin {
+  explicit Api(const char* plugin) : LoadedPlugin(plugin, 1) {
+    if (handle != nullptr) fail_on_messages();
   }
 
   void mostrar(const char* data_class) {
@@ -76,7 +52,7 @@ class ViewerWindow : public ::testing::Test {
 
   // Pumps the viewer's events until `done` or a few seconds have passed.
   static bool pump_until(Api& api, const std::function<bool()>& done) {
-    for (int i = 0; i < 300 && !done(); ++i) api.wait(0.01);
+    for (int i = 0; i < 300 && !done(); ++i) api.ui_wait(0.01);
     return done();
   }
 
@@ -85,7 +61,7 @@ class ViewerWindow : public ::testing::Test {
     XTestFakeButtonEvent(x_, 1, True, 0);
     XTestFakeButtonEvent(x_, 1, False, 0);
     XFlush(x_);
-    for (int i = 0; i < 20; ++i) api.wait(0.01);
+    for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
   }
 
   // The screen pixel at (x, y) as 0xRRGGBB.
@@ -107,20 +83,20 @@ TEST_F(ViewerWindow, HavrelShowsItsButtonsAndTurnsOnOneClick) {
   Api api("Havrel");
   ASSERT_NE(api.handle, nullptr);
   api.mostrar("CDades_Havrel");
-  ASSERT_TRUE(pump_until(api, [&] { return api.frames() >= 1; }));
-  EXPECT_EQ(api.shown(), 1);
-  for (int i = 0; i < 20; ++i) api.wait(0.01);
+  ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
+  EXPECT_EQ(api.viewer_shown(), 1);
+  for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
   // The picture (white) fills the client area; the buttons lie on top of it, grey.
   EXPECT_EQ(screen_pixel(kLeft + 300, kTop + 300), 0xFFFFFFu);
   const int rot_yy_x = kLeft + 8160 / 15 + 5;
   const int rot_yy_y = kTop + 9600 / 15 + 5;
   EXPECT_NE(screen_pixel(rot_yy_x, rot_yy_y), 0xFFFFFFu);
-  const int64_t before = api.frames();
+  const int64_t before = api.viewer_frames();
   click(api, rot_yy_x + 30, rot_yy_y + 10);
-  EXPECT_EQ(api.frames() - before, 1);
+  EXPECT_EQ(api.viewer_frames() - before, 1);
   // Sortir closes the window.
   click(api, kLeft + 12240 / 15 + 40, kTop + 9720 / 15 + 20);
-  EXPECT_TRUE(pump_until(api, [&] { return api.shown() == 0; }));
+  EXPECT_TRUE(pump_until(api, [&] { return api.viewer_shown() == 0; }));
 }
 
 TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
@@ -130,17 +106,18 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   ASSERT_NE(second.handle, nullptr);
   first.mostrar("CDades_VORN_C");
   second.mostrar("CDades_vorn");
-  ASSERT_TRUE(pump_until(first, [&] { return first.frames() >= 1 && second.frames() >= 1; }));
+  ASSERT_TRUE(
+      pump_until(first, [&] { return first.viewer_frames() >= 1 && second.viewer_frames() >= 1; }));
   int32_t w = 0, h = 0;
-  std::vector<uint8_t> rgb(static_cast<std::size_t>(first.picture(nullptr, 0, &w, &h)));
-  first.picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
+  std::vector<uint8_t> rgb(static_cast<std::size_t>(first.viewer_picture(nullptr, 0, &w, &h)));
+  first.viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
   EXPECT_EQ(w, 918);
   EXPECT_EQ(h, 734);
   // Both close through their own Sortir (the second window lies above the first).
   click(second, kLeft + 12120 / 15 + 40, kTop + 9960 / 15 + 20);
-  EXPECT_TRUE(pump_until(second, [&] { return second.shown() == 0; }));
+  EXPECT_TRUE(pump_until(second, [&] { return second.viewer_shown() == 0; }));
   click(first, kLeft + 12240 / 15 + 40, kTop + 9960 / 15 + 20);
-  EXPECT_TRUE(pump_until(first, [&] { return first.shown() == 0; }));
+  EXPECT_TRUE(pump_until(first, [&] { return first.viewer_shown() == 0; }));
 }
 
 }  // namespace

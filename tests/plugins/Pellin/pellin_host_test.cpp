@@ -1,5 +1,4 @@
 // Pellin.so driven the way a host drives it: dlopen, the C interface and the shared header.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,6 +8,7 @@
 
 #include "Pellin_records.h"
 #include "plot_plugin.h"
+#include "support/loaded_plugin.h"
 #include "support/projection.h"
 
 namespace {
@@ -16,39 +16,18 @@ namespace {
 class PellinLibrary : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* folder = std::getenv("PLOT_PLUGIN_DIR");
-    const std::string path =
-        std::string(folder != nullptr ? folder : "build/plugins") + "/Pellin.so";
-    handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle_, nullptr) << dlerror();
-    bind("plot_create", create);
-    bind("plot_release", release);
-    bind("plot_put", put);
-    bind("plot_call", call);
-    bind("plot_viewer_shown", shown);
-    bind("plot_viewer_picture", picture);
-    bind("plot_viewer_close", close);
-    decltype(&plot_set_display_mode) mode = nullptr;
-    decltype(&plot_set_message_sink) sink = nullptr;
-    bind("plot_set_display_mode", mode);
-    bind("plot_set_message_sink", sink);
-    mode(2);
-    sink([](const char* text, void*) { ADD_FAILURE() << "message: " << text; }, nullptr);
-    ASSERT_EQ(create("CDades_ALR", &data_, &error_), 0) << error_.text;
+    plugin_ = std::make_unique<plot::testing::LoadedPlugin>("Pellin", 2);
+    ASSERT_NE(plugin_->handle, nullptr);
+    plugin_->fail_on_messages();
+    ASSERT_EQ(plugin_->create("CDades_ALR", &data_, &error_), 0) << error_.text;
   }
   void TearDown() override {
-    if (data_ != nullptr) release(data_);
-    if (close != nullptr) close(&error_);
-  }
-
-  template <typename F>
-  void bind(const char* symbol, F& function) {
-    function = reinterpret_cast<F>(dlsym(handle_, symbol));
-    ASSERT_NE(function, nullptr) << symbol;
+    if (data_ != nullptr) plugin_->release(data_);
+    if (plugin_ != nullptr && plugin_->viewer_close != nullptr) plugin_->viewer_close(&error_);
   }
 
   void set(const char* property, plot_variant value) {
-    ASSERT_EQ(put(data_, property, &value, &error_), 0) << error_.text;
+    ASSERT_EQ(plugin_->put(data_, property, &value, &error_), 0) << error_.text;
   }
 
   int32_t mostrar(pellin::Vector_Punts_arl& record) {
@@ -57,14 +36,14 @@ class PellinLibrary : public ::testing::Test {
     arguments[0].value.record = {PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record)};
     arguments[1].type = PLOT_STRINGS;
     arguments[1].value.strings = {1, 2, names_};
-    return call(data_, "mostrar", arguments, 2, nullptr, &error_);
+    return plugin_->call(data_, "mostrar", arguments, 2, nullptr, &error_);
   }
 
   // The presented colour at a model point.
   std::vector<uint8_t> colour_at(double x, double y) {
     int32_t w = 0, h = 0;
-    std::vector<uint8_t> rgb(static_cast<std::size_t>(picture(nullptr, 0, &w, &h)));
-    picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
+    std::vector<uint8_t> rgb(static_cast<std::size_t>(plugin_->viewer_picture(nullptr, 0, &w, &h)));
+    plugin_->viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
     const auto p =
         plot::testing::project(plot::profile_of(plot::PluginKind::Pellin), 15, w, h, {x, y, 0});
     const auto row = static_cast<std::size_t>(h - 1 - static_cast<int32_t>(p.y));
@@ -72,14 +51,7 @@ class PellinLibrary : public ::testing::Test {
     return {rgb[at], rgb[at + 1], rgb[at + 2]};
   }
 
-  void* handle_ = nullptr;
-  decltype(&plot_create) create = nullptr;
-  decltype(&plot_release) release = nullptr;
-  decltype(&plot_put) put = nullptr;
-  decltype(&plot_call) call = nullptr;
-  decltype(&plot_viewer_shown) shown = nullptr;
-  decltype(&plot_viewer_picture) picture = nullptr;
-  decltype(&plot_viewer_close) close = nullptr;
+  std::unique_ptr<plot::testing::LoadedPlugin> plugin_;
   plot_object* data_ = nullptr;
   plot_error error_{};
   const plot_string names_[2] = {{"alr1", 4}, {"alr2", 4}};
@@ -96,7 +68,7 @@ TEST_F(PellinLibrary, ShowsTheHostsRecordInMarkerAndThenDotMode) {
   yes.value.boolean = PLOT_TRUE;
   set("formes", yes);
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
-  EXPECT_EQ(shown(), 1);
+  EXPECT_EQ(plugin_->viewer_shown(), 1);
   EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{0, 0, 0}));
   EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 0}));
 
@@ -114,7 +86,7 @@ TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
   EXPECT_EQ(mostrar(*record), 9);
   EXPECT_EQ(error_.number, 9);
   EXPECT_STREQ(error_.text, "Subscript out of range");
-  EXPECT_EQ(shown(), 0);
+  EXPECT_EQ(plugin_->viewer_shown(), 0);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 // ternary.so loaded as a host loads it, the records passed through dlopen'ed functions only.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,26 +8,19 @@
 
 #include "plot_plugin.h"
 #include "plot_ternary_records.h"
+#include "support/loaded_plugin.h"
 
 namespace {
 
-template <typename F>
-F symbol(void* handle, const char* name) {
-  return reinterpret_cast<F>(dlsym(handle, name));
-}
-
 TEST(TernaryDlopen, MostrarWithRecordsDrawsOrFails) {
-  const char* folder = std::getenv("PLOT_PLUGIN_DIR");
-  ASSERT_NE(folder, nullptr) << "run through ctest";
-  void* handle = dlopen((std::string(folder) + "/ternary.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-  ASSERT_NE(handle, nullptr) << dlerror();
-  symbol<decltype(&plot_set_display_mode)>(handle, "plot_set_display_mode")(2);
-  auto create = symbol<decltype(&plot_create)>(handle, "plot_create");
-  auto release = symbol<decltype(&plot_release)>(handle, "plot_release");
-  auto call = symbol<decltype(&plot_call)>(handle, "plot_call");
-  auto shown = symbol<decltype(&plot_viewer_shown)>(handle, "plot_viewer_shown");
-  auto picture = symbol<decltype(&plot_viewer_picture)>(handle, "plot_viewer_picture");
-  auto close = symbol<decltype(&plot_viewer_close)>(handle, "plot_viewer_close");
+  plot::testing::LoadedPlugin plugin("ternary", 2);
+  ASSERT_NE(plugin.handle, nullptr);
+  auto create = plugin.create;
+  auto release = plugin.release;
+  auto call = plugin.call;
+  auto shown = plugin.viewer_shown;
+  auto picture = plugin.viewer_picture;
+  auto close = plugin.viewer_close;
 
   auto points = std::make_unique<Vector_Punts>();
   auto grid = std::make_unique<Vector_Graella>();
@@ -70,7 +62,6 @@ TEST(TernaryDlopen, MostrarWithRecordsDrawsOrFails) {
 
   close(&error);
   release(data);
-  dlclose(handle);
 }
 
 }  // namespace
