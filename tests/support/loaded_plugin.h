@@ -14,18 +14,20 @@ namespace plot::testing {
 // sets it) and dlsym of the whole C interface. `handle` is null after a reported failure.
 struct LoadedPlugin {
 // Each function of the interface: the field's name and the symbol's name without "plot_".
-#define PLOT_INTERFACE(X)                                                                     \
-  X(class_name, class_name)                                                                   \
-  X(create, create) X(release, release) X(get, get) X(put, put) X(call, call)                 \
-      X(variant_clear, variant_clear) X(can_unload_now, can_unload_now)                       \
-          X(register_plugin, register) X(unregister_plugin, unregister)                       \
-              X(set_display_mode, set_display_mode) X(set_message_sink, set_message_sink)     \
-                  X(viewer_shown, viewer_shown) X(viewer_frames, viewer_frames)               \
-                      X(viewer_picture, viewer_picture) X(viewer_write_png, viewer_write_png) \
-                          X(viewer_click, viewer_click) X(viewer_resize, viewer_resize)       \
-                              X(viewer_close, viewer_close) X(ui_wait, ui_wait)               \
-                                  X(testing_fail_pixel_format, testing_fail_pixel_format)     \
-                                      X(offscreen_device_context, offscreen_device_context)
+// clang-format off
+#define PLOT_INTERFACE(X)                                                          \
+  X(class_name, class_name) X(create, create) X(release, release)                  \
+  X(get, get) X(put, put) X(call, call) X(variant_clear, variant_clear)            \
+  X(can_unload_now, can_unload_now)                                                \
+  X(register_plugin, register) X(unregister_plugin, unregister)                    \
+  X(set_display_mode, set_display_mode) X(set_message_sink, set_message_sink)      \
+  X(viewer_shown, viewer_shown) X(viewer_frames, viewer_frames)                    \
+  X(viewer_picture, viewer_picture) X(viewer_write_png, viewer_write_png)          \
+  X(viewer_click, viewer_click) X(viewer_resize, viewer_resize)                    \
+  X(viewer_close, viewer_close) X(ui_wait, ui_wait)                                \
+  X(testing_fail_pixel_format, testing_fail_pixel_format)                          \
+  X(offscreen_device_context, offscreen_device_context)
+// clang-format on
 #define PLOT_DECLARE(field, symbol) decltype(&plot_##symbol) field = nullptr;
   PLOT_INTERFACE(PLOT_DECLARE)
 #undef PLOT_DECLARE
