@@ -5,6 +5,7 @@
 #include "core/errors/checked_int16.h"
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"
+#include "core/render/point_marks.h"
 #include "core/text/number_text.h"
 
 namespace plot {
@@ -16,9 +17,10 @@ constexpr float kFront = 0.001f;
 
 constexpr LegendLayout kLegend{{1.2, 1.0, 0.0}, 0.08, 0.05, 0.02, false};
 
-// The last observation index drawn: `long` - 1 in 16 bits, so the smallest count overflows.
-int32_t last_observation(const pellin::Vector_Punts_arl& record) {
-  return sub16(record.long_, 1);
+// The observations drawn: 0 to `long` - 1, that bound taken in 16 bits, so the smallest
+// count overflows.
+int32_t observation_count(const pellin::Vector_Punts_arl& record) {
+  return int32_t{sub16(record.long_, 1)} + 1;
 }
 
 }  // namespace
@@ -54,13 +56,15 @@ void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   glPrint(with_blank(names_(2)));
 
   if (formes) {
-    draw_markers();
+    draw_point_markers(markers(), observation_count(observations_),
+                       [this](int32_t i) { return observation(i); });
     draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
     // The marker lists leave no point size of their own unless shape 3 was drawn: the
     // centre mark is set to the dots' size so it looks the same in both modes.
     glPointSize(kPointSize);
   } else {
-    draw_dots();
+    draw_point_dots(observation_count(observations_), kPointSize, kFront,
+                    [this](int32_t i) { return observation(i); });
     draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
   }
 
@@ -69,26 +73,9 @@ void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   glVertex3f(static_cast<float>(centreX), static_cast<float>(centreY), kFront);
 }
 
-void COpenGL_alr::draw_markers() {
-  const int32_t last = last_observation(observations_);
-  for (int32_t i = 0; i <= last; ++i) {
-    const pellin::Punt& p = element(observations_.Punts, i);
-    const MatrixScope marker;
-    glColor3f(0, 0, 0);
-    glTranslatef(static_cast<float>(p.x), static_cast<float>(p.y), 0);
-    call_marker(markers(), p.forma);  // nothing for a group outside 1 to 10
-  }
-}
-
-void COpenGL_alr::draw_dots() {
-  glPointSize(kPointSize);
-  const int32_t last = last_observation(observations_);
-  const PrimitiveScope dots(GL_POINTS);
-  for (int32_t i = 0; i <= last; ++i) {
-    const pellin::Punt& p = element(observations_.Punts, i);
-    glColor3f(p.color.color[0], p.color.color[1], p.color.color[2]);
-    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), kFront);
-  }
+PointMark COpenGL_alr::observation(int32_t i) const {
+  const pellin::Punt& p = element(observations_.Punts, i);
+  return {p.x, p.y, p.color.color, p.forma};
 }
 
 }  // namespace plot

@@ -6,6 +6,7 @@
 #include "Pellin_records.h"
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
+#include "core/render/point_marks.h"
 #include "core/render/renderer.h"
 
 namespace plot {
@@ -30,8 +31,7 @@ class COpenGL_alr : public Renderer {
   const std::string& coordinate_name(int32_t index) const { return names_(index); }
 
  private:
-  void draw_markers();
-  void draw_dots();
+  PointMark observation(int32_t i) const;
 
   pellin::Vector_Punts_arl observations_{};
   FixedArray<std::string, 1, 2> names_;

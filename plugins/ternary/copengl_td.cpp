@@ -2,9 +2,16 @@
 
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"
+#include "core/render/point_marks.h"
 #include "core/text/number_text.h"
 
 namespace plot {
+namespace {
+
+// Rows 0.05 apart down from (1, 1), the raster at each sample first.
+constexpr LegendLayout kLegend{{1, 1, 0}, 0.05, 0.05, 0.01, true};
+
+}  // namespace
 
 void COpenGL_TD::Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2,
                               Vector_Punts_PC& VPCtemp, StringArray& coor_temp) {
@@ -63,32 +70,20 @@ void COpenGL_TD::draw_vertex_labels() {
   glPrint(with_blank(coor_(3)));
 }
 
+PointMark COpenGL_TD::point(int32_t i) const {
+  const Punt& p = element(VP_.Punts, i);
+  return {p.X, p.Y, p.Color, p.forma};
+}
+
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
-  const int32_t count = VP_.long_;
-  for (int32_t i = 0; i < count; ++i) {
-    const Punt& p = element(VP_.Punts, i);
-    const MatrixScope at_point;
-    glColor3f(0, 0, 0);
-    glTranslated(p.X, p.Y, 0);
-    call_marker(markers(), p.forma);
-  }
-  draw_group_legend(*this, {{1, 1, 0}, 0.05, 0.05, 0.01, true}, LegendSample::MarkerShape, nGrups);
+  draw_point_markers(markers(), VP_.long_, [this](int32_t i) { return point(i); });
+  draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
-  glPointSize(5);
-  {
-    const PrimitiveScope dots(GL_POINTS);
-    const int32_t count = VP_.long_;
-    for (int32_t i = 0; i < count; ++i) {
-      const Punt& p = element(VP_.Punts, i);
-      glColor3f(p.Color[0], p.Color[1], p.Color[2]);
-      glVertex3d(p.X, p.Y, 0.001);
-    }
-  }
-  if (nGrups != 0)
-    draw_group_legend(*this, {{1, 1, 0}, 0.05, 0.05, 0.01, true}, LegendSample::ColourDot, nGrups);
+  draw_point_dots(VP_.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
+  if (nGrups != 0) draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
 }
 
 }  // namespace plot

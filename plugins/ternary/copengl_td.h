@@ -5,6 +5,7 @@
 
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
+#include "core/render/point_marks.h"
 #include "core/render/renderer.h"
 #include "ternary_records.h"
 
@@ -41,6 +42,7 @@ class COpenGL_TD : public Renderer {
   void draw_grid();
   void draw_marker_points();
   void draw_colour_points();
+  PointMark point(int32_t i) const;
 
   Vector_Punts VP_{};
   Vector_Graella VG_{};
