@@ -119,9 +119,7 @@ bool EglOffscreenSurface::make_current(GlContext& context) {
   auto* egl = dynamic_cast<EglContext*>(&context);
   if (egl == nullptr || pbuffer_ == EGL_NO_SURFACE) return false;
   note_current_context(&context);
-  if (!eglMakeCurrent(egl_display(), pbuffer_, pbuffer_, egl->native())) return false;
-  bound_ = egl->native();
-  return true;
+  return eglMakeCurrent(egl_display(), pbuffer_, pbuffer_, egl->native()) == EGL_TRUE;
 }
 
 void EglOffscreenSurface::resize(int32_t width, int32_t height) {

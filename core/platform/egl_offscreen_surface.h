@@ -36,7 +36,6 @@ class EglOffscreenSurface final : public DrawingSurface {
   int32_t height_;
   EGLConfig config_ = nullptr;
   EGLSurface pbuffer_ = EGL_NO_SURFACE;
-  EGLContext bound_ = EGL_NO_CONTEXT;
 };
 
 }  // namespace plot
