@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/com/plugin_builder.h"
+#include "plugins/biplot_family/biplot_flags.h"
 
 namespace plot {
 
@@ -19,14 +20,8 @@ class COpenGL_Havrel : public Renderer {
 using bi_3D = SelfLoadingForm<COpenGL_Havrel>;
 
 // The host may set these; the 3D plot takes its flags from the options file.
-class CDades_Havrel {
+class CDades_Havrel : public BiplotFlags {
  public:
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
-  Boolean formes;
-  int16_t nGrups = 0;
   void mostrar() { FormSlot<bi_3D>::get().parametres(); }
 };
 

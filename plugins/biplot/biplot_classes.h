@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/com/plugin_builder.h"
+#include "plugins/biplot_family/biplot_flags.h"
 
 namespace plot {
 
@@ -33,14 +34,8 @@ class bi : public ViewerForm {
   }
 };
 
-class CDades_biplot {
+class CDades_biplot : public BiplotFlags {
  public:
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
-  Boolean formes;
-  int16_t nGrups = 0;
   void mostrar() {
     FormSlot<bi>::get().parametres(printeixos, observation, outlier_mark, labels, formes, nGrups);
   }

@@ -6,15 +6,7 @@ const PluginDefinition& plugin_definition() {
   static const PluginDefinition definition =
       make_plugin_definition<CDades_biplot, COpenGL_biplot, bi>(
           PluginKind::biplot,
-          [](auto& c) {
-            c.property("printeixos", &CDades_biplot::printeixos)
-                .property("observation", &CDades_biplot::observation)
-                .property("outlier_mark", &CDades_biplot::outlier_mark)
-                .property("labels", &CDades_biplot::labels)
-                .property("formes", &CDades_biplot::formes)
-                .property("nGrups", &CDades_biplot::nGrups)
-                .method("mostrar", &CDades_biplot::mostrar);
-          },
+          [](auto& c) { add_biplot_flags(c).method("mostrar", &CDades_biplot::mostrar); },
           [](auto& c) {
             c.property("centreX", &COpenGL_biplot::centreX)
                 .property("centreY", &COpenGL_biplot::centreY)

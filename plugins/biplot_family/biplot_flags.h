@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/com/class_table.h"
+#include "core/render/boolean.h"
+
+namespace plot {
+
+// The six flags that steer a biplot, as the host sets them on CDades_biplot and CDades_Havrel.
+// A new object holds false and 0.
+struct BiplotFlags {
+  Boolean printeixos;    // true: rays labelled by name; false: numbered, with a legend of names
+  Boolean observation;   // true: observations and the group legend are drawn
+  Boolean outlier_mark;  // true: outliers get the outlier mark and "= Outliers " is shown
+  Boolean labels;        // true: every observation carries its number
+  Boolean formes;        // true: black marker shapes by forma; false: dots in their own colour
+  int16_t nGrups = 0;    // groups listed in the group legend
+};
+
+// The flags as properties of a data-entry class, in the host's order.
+template <typename C>
+ClassBuilder<C>& add_biplot_flags(ClassBuilder<C>& c) {
+  return c.property("printeixos", &BiplotFlags::printeixos)
+      .property("observation", &BiplotFlags::observation)
+      .property("outlier_mark", &BiplotFlags::outlier_mark)
+      .property("labels", &BiplotFlags::labels)
+      .property("formes", &BiplotFlags::formes)
+      .property("nGrups", &BiplotFlags::nGrups);
+}
+
+}  // namespace plot
