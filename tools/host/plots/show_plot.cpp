@@ -1,0 +1,15 @@
+#include <stdexcept>
+
+#include "plot_builders.h"
+
+void show_plot(const PluginApi& api, const CompositionTable& table, const PlotRequest& request) {
+  switch (request.plot) {
+    case PlotKind::logratio:
+      return show_logratio(api, table, request);
+    case PlotKind::ternary:
+      return show_ternary(api, table, request);
+    default:
+      // FIXME: the other plots are wired as their plug-ins land.
+      throw std::runtime_error("this plot is not wired yet");
+  }
+}
