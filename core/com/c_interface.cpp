@@ -281,7 +281,7 @@ int32_t plot_viewer_close(plot_error* error) {
 
 void plot_ui_wait(double seconds) {
   // An off-screen viewer has no event loop: the frame its drags asked for is drawn here.
-  if (ViewerForm* viewer = form()) viewer->window().flush();
+  if (ViewerForm* viewer = form(); viewer != nullptr && viewer->shown()) viewer->window().flush();
   if (!display_connection_open()) return;
   if (seconds < 0) {
     while (Fl::first_window() != nullptr) Fl::wait(1.0);

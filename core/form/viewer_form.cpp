@@ -11,7 +11,7 @@
 
 namespace plot {
 namespace {
-// A drag across the picture turns the scene about half a turn.
+// Fine enough to aim, and one drag across the picture goes more than once round.
 constexpr float kDegreesPerPixel = 0.5f;
 }  // namespace
 

@@ -10,7 +10,6 @@
 #include "core/platform/save_dialog.h"
 #include "support/mark_renderer.h"
 #include "support/message_log.h"
-#include "support/projection.h"
 
 namespace plot {
 namespace {
@@ -28,22 +27,15 @@ struct MarkViewer {
     draws = [this] { return static_cast<MarkRenderer<PluginKind::k>*>(renderer)->draws; }; \
     break;
       PLOT_SHOW(biplot)
-      PLOT_SHOW(Havrel) PLOT_SHOW(Pellin) PLOT_SHOW(Tormin) PLOT_SHOW(ternary) PLOT_SHOW(Quadrel)
-          PLOT_SHOW(Vorn) PLOT_SHOW(Vornc)
+      PLOT_SHOW(Havrel)
+      PLOT_SHOW(Pellin) PLOT_SHOW(Tormin) PLOT_SHOW(ternary) PLOT_SHOW(Quadrel) PLOT_SHOW(Vorn)
+          PLOT_SHOW(Vornc)
 #undef PLOT_SHOW
     }
   }
 
-  // Whether the mark's red is at the pixel the camera's current angles project it to.
   bool mark_seen() const {
-    const Image& image = form.last_picture();
-    const testing::WindowPoint w =
-        testing::project(form.profile(), renderer->m_fieldOfView, image.width, image.height,
-                         MarkRenderer<PluginKind::Havrel>::kMark,
-                         {renderer->xAngle, renderer->yAngle, renderer->zAngle});
-    const uint8_t* p =
-        image.pixel(static_cast<int32_t>(w.x), image.height - 1 - static_cast<int32_t>(w.y));
-    return p[0] == 255 && p[1] == 0 && p[2] == 0;
+    return testing::mark_seen(form.last_picture(), *renderer);
   }
 
   MessageLog log;
