@@ -1,8 +1,6 @@
 // Turning and zooming a viewer with the mouse, and saving its picture, off screen.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -14,135 +12,108 @@
 namespace plot {
 namespace {
 
-using testing::MarkRenderer;
-using testing::MessageLog;
-
-// A viewer of any plug-in showing the mark; a kind chosen at run time, for tables.
+template <PluginKind Kind>
 struct MarkViewer {
-  explicit MarkViewer(PluginKind kind) : form(profile_of(kind)) {
-    switch (kind) {
-#define PLOT_SHOW(k)                                                                       \
-  case PluginKind::k:                                                                      \
-    renderer = &form.parametres<MarkRenderer<PluginKind::k>>([](auto&) {});                \
-    draws = [this] { return static_cast<MarkRenderer<PluginKind::k>*>(renderer)->draws; }; \
-    break;
-      PLOT_SHOW(biplot)
-      PLOT_SHOW(Havrel)
-      PLOT_SHOW(Pellin) PLOT_SHOW(Tormin) PLOT_SHOW(ternary) PLOT_SHOW(Quadrel) PLOT_SHOW(Vorn)
-          PLOT_SHOW(Vornc)
-#undef PLOT_SHOW
-    }
-  }
-
-  bool mark_seen() const {
-    return testing::mark_seen(form.last_picture(), *renderer);
-  }
-
-  MessageLog log;
-  ViewerForm form;
-  Renderer* renderer = nullptr;
-  std::function<int()> draws;
+  bool mark_seen() const { return testing::mark_seen(form.last_picture(), r); }
+  testing::MessageLog log;
+  ViewerForm form{profile_of(Kind)};
+  testing::MarkRenderer<Kind>& r = form.parametres<testing::MarkRenderer<Kind>>([](auto&) {});
+  FormWindow& window = form.window();
 };
 
+template <PluginKind Kind>
+void drag_turns_the_mark(int32_t dx, int32_t dy) {
+  SCOPED_TRACE(std::string(profile_of(Kind).deliverable));
+  MarkViewer<Kind> v;
+  const int64_t frames = v.form.frames();
+  v.window.user_drag(dx, dy);
+  v.window.flush();
+  EXPECT_FLOAT_EQ(v.r.yAngle, 0.5f * static_cast<float>(dx));
+  EXPECT_FLOAT_EQ(v.r.xAngle, 0.5f * static_cast<float>(dy));
+  EXPECT_EQ(v.form.frames() - frames, 1);
+  EXPECT_TRUE(v.mark_seen());
+}
+
 TEST(ViewerMouse, DragTurnsTheSceneHalfADegreeAPixelInOneFrame) {
-  struct Case {
-    PluginKind kind;
-    int32_t dx, dy;
-  };
-  for (const Case c : {Case{.kind = PluginKind::Havrel, .dx = 40, .dy = 0},
-                       Case{.kind = PluginKind::Tormin, .dx = 0, .dy = 30},
-                       Case{.kind = PluginKind::Quadrel, .dx = -20, .dy = 16}}) {
-    SCOPED_TRACE(std::string(profile_of(c.kind).deliverable));
-    MarkViewer v(c.kind);
-    ASSERT_TRUE(v.mark_seen());
-    const int64_t frames = v.form.frames();
-    v.form.window().user_drag(c.dx, c.dy);
-    v.form.window().flush();
-    EXPECT_FLOAT_EQ(v.renderer->yAngle, 0.5f * static_cast<float>(c.dx));
-    EXPECT_FLOAT_EQ(v.renderer->xAngle, 0.5f * static_cast<float>(c.dy));
-    EXPECT_EQ(v.form.frames() - frames, 1);
-    EXPECT_TRUE(v.mark_seen());
-  }
+  drag_turns_the_mark<PluginKind::Havrel>(40, 0);
+  drag_turns_the_mark<PluginKind::Tormin>(0, 30);
+  drag_turns_the_mark<PluginKind::Quadrel>(-20, 16);
+}
+
+// The mark is checked where it stays in view.
+template <PluginKind Kind>
+void wheel_zooms(double from, int32_t steps, double to, bool mark_in_view) {
+  SCOPED_TRACE(std::string(profile_of(Kind).deliverable) + " " + std::to_string(steps));
+  MarkViewer<Kind> v;
+  v.r.m_fieldOfView = from;
+  const int64_t frames = v.form.frames();
+  v.window.user_wheel(steps);
+  v.window.flush();
+  EXPECT_DOUBLE_EQ(v.r.m_fieldOfView, to);
+  EXPECT_EQ(v.form.frames() - frames, to != from ? 1 : 0);
+  EXPECT_TRUE(!mark_in_view || v.mark_seen());
 }
 
 TEST(ViewerMouse, WheelZoomsByTheButtonStepAndStopsAtTheBound) {
-  struct Case {
-    PluginKind kind;
-    double from;
-    int32_t steps;
-    double to;
-    bool mark_in_view;
-  };
-  constexpr PluginKind H = PluginKind::Havrel, Q = PluginKind::Quadrel, T = PluginKind::Tormin;
-  for (const Case c :
-       {Case{.kind = H, .from = 15, .steps = 1, .to = 10, .mark_in_view = true},
-        Case{.kind = H, .from = 15, .steps = -3, .to = 30, .mark_in_view = true},
-        Case{.kind = Q, .from = 25, .steps = 9, .to = 5, .mark_in_view = false},
-        Case{.kind = T, .from = 10, .steps = 9, .to = 2, .mark_in_view = false},
-        Case{.kind = T, .from = 178, .steps = -1, .to = 178, .mark_in_view = false}}) {
-    SCOPED_TRACE(std::string(profile_of(c.kind).deliverable) + " " + std::to_string(c.steps));
-    MarkViewer v(c.kind);
-    v.renderer->m_fieldOfView = c.from;
-    const int64_t frames = v.form.frames();
-    v.form.window().user_wheel(c.steps);
-    v.form.window().flush();
-    EXPECT_DOUBLE_EQ(v.renderer->m_fieldOfView, c.to);
-    EXPECT_EQ(v.form.frames() - frames, c.to != c.from ? 1 : 0);
-    if (c.mark_in_view) {
-      EXPECT_TRUE(v.mark_seen()) << "the projection follows the field of view";
-    }
-  }
+  wheel_zooms<PluginKind::Havrel>(15, 1, 10, true);
+  wheel_zooms<PluginKind::Havrel>(15, -3, 30, true);
+  wheel_zooms<PluginKind::Quadrel>(25, 9, 5, false);
+  wheel_zooms<PluginKind::Tormin>(10, 9, 2, false);
+  wheel_zooms<PluginKind::Tormin>(178, -1, 178, false);
+}
+
+template <PluginKind Kind>
+void ignores_the_mouse() {
+  SCOPED_TRACE(std::string(profile_of(Kind).deliverable));
+  MarkViewer<Kind> v;
+  const double fov = v.r.m_fieldOfView;
+  const int64_t frames = v.form.frames();
+  v.window.user_drag(25, 10);
+  v.window.user_wheel(1);
+  v.window.flush();
+  EXPECT_EQ(v.form.frames(), frames);
+  EXPECT_EQ(v.r.yAngle, 0);
+  EXPECT_EQ(v.r.m_fieldOfView, fov);
 }
 
 TEST(ViewerMouse, TwoDViewersIgnoreDragAndWheel) {
-  for (PluginKind kind : {PluginKind::biplot, PluginKind::Pellin, PluginKind::ternary,
-                          PluginKind::Vorn, PluginKind::Vornc}) {
-    SCOPED_TRACE(std::string(profile_of(kind).deliverable));
-    MarkViewer v(kind);
-    const double fov = v.renderer->m_fieldOfView;
-    const int64_t frames = v.form.frames();
-    v.form.window().user_drag(25, 10);
-    v.form.window().user_wheel(1);
-    v.form.window().flush();
-    EXPECT_EQ(v.form.frames(), frames);
-    EXPECT_EQ(v.renderer->yAngle, 0);
-    EXPECT_EQ(v.renderer->m_fieldOfView, fov);
-  }
+  ignores_the_mouse<PluginKind::biplot>();
+  ignores_the_mouse<PluginKind::Pellin>();
+  ignores_the_mouse<PluginKind::Vornc>();
 }
 
 TEST(ViewerMouse, ManyMotionsBetweenTwoFramesCostOneRecompile) {
-  MarkViewer v(PluginKind::Havrel);
-  const int draws = v.draws();
+  MarkViewer<PluginKind::Havrel> v;
+  const int draws = v.r.draws;
   const int64_t frames = v.form.frames();
-  for (int i = 0; i < 50; ++i) v.form.window().user_drag(1, 0);
-  v.form.window().user_wheel(1);
-  v.form.window().flush();
-  v.form.window().flush();
-  EXPECT_EQ(v.draws() - draws, 1);
+  for (int i = 0; i < 50; ++i) v.window.user_drag(1, 0);
+  v.window.user_wheel(1);
+  v.window.flush();
+  v.window.flush();
+  EXPECT_EQ(v.r.draws - draws, 1);
   EXPECT_EQ(v.form.frames() - frames, 1);
-  EXPECT_FLOAT_EQ(v.renderer->yAngle, 25);
+  EXPECT_FLOAT_EQ(v.r.yAngle, 25);
   EXPECT_TRUE(v.mark_seen());
 }
 
 TEST(ViewerMouse, RunTimeErrorDuringADragIsShownAndThePictureStays) {
-  MarkViewer v(PluginKind::Quadrel);
+  MarkViewer<PluginKind::Quadrel> v;
   const Image before = v.form.last_picture();
-  static_cast<MarkRenderer<PluginKind::Quadrel>*>(v.renderer)->fail_in_draw = true;
-  for (int i = 0; i < 5; ++i) v.form.window().user_drag(3, 2);
-  v.form.window().flush();
+  v.r.fail_in_draw = true;
+  for (int i = 0; i < 5; ++i) v.window.user_drag(3, 2);
+  v.window.flush();
   ASSERT_EQ(v.log.messages.size(), 1u);
   EXPECT_EQ(v.log.messages[0], "Run-time error '9':\n\nSubscript out of range");
   EXPECT_EQ(v.form.last_picture().rgb, before.rgb);
 }
 
 TEST(ViewerMouse, SaveWritesNothingWhenCancelledAndSaysWhyWhenItCannotWrite) {
-  MarkViewer v(PluginKind::Pellin);
-  const auto folder = std::filesystem::temp_directory_path() / "plot-viewer-mouse-no-such-folder";
+  MarkViewer<PluginKind::Pellin> v;
   std::string answer;
   set_save_dialog_sink([&] { return answer; });
   v.form.save_picture();
   EXPECT_TRUE(v.log.messages.empty());
-  answer = (folder / "picture.png").string();
+  answer = (std::filesystem::temp_directory_path() / "plot-no-such-folder/picture.png").string();
   v.form.save_picture();
   set_save_dialog_sink(nullptr);
   ASSERT_EQ(v.log.messages.size(), 1u);
