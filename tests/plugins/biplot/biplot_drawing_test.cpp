@@ -170,17 +170,5 @@ TEST(BiplotDrawing, TheHostsRecordsAndNamesMayChangeOnceMostrarReturns) {
   EXPECT_GT(v.ink_between(-0.495, 0.525, -0.35, 0.59), 20) << "the label as handed over";
 }
 
-TEST(BiplotDrawing, ASecondMostrarReplacesThePlot) {
-  BiplotViewer v;
-  v.data.observation = true;
-  v.add(0.4, 0.4, kRedDot);
-  v.show();
-  v.observations().Punts[0] = {-0.4, -0.4, {0, 0, 1}, 1, 0};
-  v.show();
-  ASSERT_TRUE(v.form().shown());
-  EXPECT_TRUE(near_colour(v.colour_at(-0.4, -0.4), kBlue));
-  EXPECT_TRUE(near_colour(v.colour_at(0.4, 0.4), kWhite));
-}
-
 }  // namespace
 }  // namespace plot::testing
