@@ -89,8 +89,9 @@ TEST(BiplotDrawing, RayLabelsAboveTipsWithPositiveYAndBelowTheOthers) {
       EXPECT_EQ(above > 20, r.above) << r.x << ", " << r.y << " by name " << by_name;
       EXPECT_EQ(below > 20, !r.above) << r.x << ", " << r.y << " by name " << by_name;
     }
-    // The ray itself, black up to its tip.
+    // The ray itself, black up to its tip; the legend of numbers only for numbered rays.
     EXPECT_TRUE(v.seen_near(0.25, 0.3, kBlack));
+    EXPECT_EQ(v.ink_between(1, -0.2, 1.4, 0.06) > 0, !by_name);
   }
 }
 
@@ -141,16 +142,6 @@ TEST(BiplotDrawing, LegendsOfVariablesProportionsAndOutliers) {
   EXPECT_TRUE(v.seen_near(-1.8, -1.17, kBlack));
 }
 
-TEST(BiplotDrawing, NamedRaysHaveNoVariableLegendAndNoOutliersLegendWithoutMarking) {
-  BiplotViewer v;
-  v.data.printeixos = true;
-  v.add_ray(0.3, 0.3, "Ca");
-  v.show();
-  widen(v);
-  EXPECT_EQ(v.ink_between(1, -0.1, 1.3, 0.06), 0);
-  EXPECT_EQ(v.ink_between(-1.82, -1.22, -1.4, -1.14), 0);
-}
-
 TEST(BiplotDrawing, TheHostsRecordsAndNamesMayChangeOnceMostrarReturns) {
   BiplotViewer v;
   v.data.observation = true;
@@ -168,6 +159,18 @@ TEST(BiplotDrawing, TheHostsRecordsAndNamesMayChangeOnceMostrarReturns) {
   EXPECT_TRUE(near_colour(v.colour_at(0.4, 0.4), kRed));
   EXPECT_TRUE(near_colour(v.colour_at(-0.4, -0.4), kWhite));
   EXPECT_GT(v.ink_between(-0.495, 0.525, -0.35, 0.59), 20) << "the label as handed over";
+}
+
+TEST(BiplotDrawing, ASecondMostrarReplacesThePlot) {
+  BiplotViewer v;
+  v.data.observation = true;
+  v.add(0.4, 0.4, kRedDot);
+  v.show();
+  v.observations().Punts[0] = {-0.4, -0.4, {0, 0, 1}, 1, 0};
+  v.show();
+  ASSERT_TRUE(v.form().shown());
+  EXPECT_TRUE(near_colour(v.colour_at(-0.4, -0.4), kBlue));
+  EXPECT_TRUE(near_colour(v.colour_at(0.4, 0.4), kWhite));
 }
 
 }  // namespace

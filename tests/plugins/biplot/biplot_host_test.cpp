@@ -10,7 +10,6 @@
 #include "plot_biplot_records.h"
 #include "plot_plugin.h"
 #include "support/loaded_plugin.h"
-#include "support/projection.h"
 
 namespace {
 
@@ -54,17 +53,6 @@ class BiplotLibrary : public ::testing::Test {
     return result;
   }
 
-  std::vector<uint8_t> colour_at(double x, double y) {
-    int32_t w = 0, h = 0;
-    std::vector<uint8_t> rgb(static_cast<std::size_t>(plugin_->viewer_picture(nullptr, 0, &w, &h)));
-    plugin_->viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
-    const auto p =
-        plot::testing::project(plot::profile_of(plot::PluginKind::biplot), 15, w, h, {x, y, 0});
-    const auto row = static_cast<std::size_t>(h - 1 - static_cast<int32_t>(p.y));
-    const std::size_t at = (row * static_cast<std::size_t>(w) + static_cast<std::size_t>(p.x)) * 3;
-    return {rgb[at], rgb[at + 1], rgb[at + 2]};
-  }
-
   std::unique_ptr<plot::testing::LoadedPlugin> plugin_;
   plot_error error_{};
 };
@@ -106,7 +94,6 @@ TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
       {"shape legend of 11", [](Records&) {}, true, 11, 1, 3, 0},
       {"coor 0 To 5", [](Records&) {}, false, 0, 0, 5, 0},
       {"coor 0 To 2", [](Records&) {}, false, 0, 0, 2, kSubscript},
-      {"coor 2 To 4", [](Records&) {}, false, 0, 2, 4, kSubscript},
       {"name of negative length",
        [](Records& r) {
          r.rays.nomeixos[20] = {"x", -1};
@@ -130,20 +117,6 @@ TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
     EXPECT_EQ(plugin_->viewer_shown(), c.error == 0 ? 1 : 0) << c.what;
     plugin_->viewer_close(&error_);
   }
-}
-
-TEST_F(BiplotLibrary, ShowsTheHostsRecordsAndReplacesThemOnTheNextMostrar) {
-  auto records = std::make_unique<Records>();
-  records->observations.Punts[0] = {0.5, 0.5, {1, 0, 0}, 1, PLOT_FALSE};
-  records->observations.long_ = 1;
-  ASSERT_EQ(show(*records, 1, 3, {{"observation", boolean(true)}}), 0) << error_.text;
-  EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{255, 0, 0}));
-
-  records->observations.Punts[0] = {-0.5, -0.5, {0, 0, 1}, 1, PLOT_FALSE};
-  ASSERT_EQ(show(*records, 1, 3, {{"observation", boolean(true)}}), 0) << error_.text;
-  EXPECT_EQ(plugin_->viewer_shown(), 1);
-  EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 255}));
-  EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{255, 255, 255}));
 }
 
 }  // namespace
