@@ -7,13 +7,14 @@
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
 #include "plot_biplot_records.h"
+#include "plugins/biplot_family/biplot_flags.h"
 #include "plugins/biplot_family/biplot_steps.h"
 
 namespace plot {
 
 // The 2D biplot: observations as dots or marker shapes with outliers marked, their numbers,
 // the variables' rays with their names or numbers, and the legends around them.
-class COpenGL_biplot : public Renderer {
+class COpenGL_biplot : public Renderer, public BiplotRendererFlags {
  public:
   static constexpr PluginKind kKind = PluginKind::biplot;
   COpenGL_biplot() : Renderer(profile_of(kKind)) {}
@@ -26,13 +27,6 @@ class COpenGL_biplot : public Renderer {
     float cpe[PLOT_BIPLOT_RAYS]{};
     int16_t rang = 0;
   };
-
-  double centreX = 0;
-  double centreY = 0;
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
 
   // Copies the observations whole, the rays field by field with their names' bytes, then
   // coor_temp(1) to (3): the host may free or change everything once this returns. A name
