@@ -18,10 +18,11 @@ namespace {
 struct Mode {
   bool outlier_mark;
   bool formes;
+  bool labels = true;
 };
 
 // A renderer on its own off-screen surface, initialised with every observation (each tenth an
-// outlier), every ray with its name, numbers, ten groups and the legends all drawn.
+// outlier), every ray with its name, observation numbers, ten groups and the legends.
 struct Plot {
   explicit Plot(Mode mode) {
     auto observations = std::make_unique<Vector_Punts_bi>();
@@ -49,7 +50,7 @@ struct Plot {
     StringArray coor(1, {"PC1", "PC2", "PC3"});
     renderer.Passar_Punts(*observations, *rays, coor);
     renderer.observation = true;
-    renderer.labels = true;
+    renderer.labels = mode.labels;
     renderer.outlier_mark = mode.outlier_mark;
     renderer.formes = mode.formes;
     renderer.nGrups = 10;
@@ -86,6 +87,8 @@ constexpr Mode kShapesOutliers{.outlier_mark = true, .formes = true};
 constexpr Mode kDotsOutliers{.outlier_mark = true, .formes = false};
 constexpr Mode kShapes{.outlier_mark = false, .formes = true};
 constexpr Mode kDots{.outlier_mark = false, .formes = false};
+// The same without the 501 observation numbers, to show what their text costs.
+constexpr Mode kDotsUnnumbered{.outlier_mark = false, .formes = false, .labels = false};
 
 BENCHMARK_CAPTURE(CompileScene, shapes_outliers, kShapesOutliers)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CompileScene, dots_outliers, kDotsOutliers)->Unit(benchmark::kMicrosecond);
@@ -95,6 +98,7 @@ BENCHMARK_CAPTURE(ReplayFrame, shapes_outliers, kShapesOutliers)->Unit(benchmark
 BENCHMARK_CAPTURE(ReplayFrame, dots_outliers, kDotsOutliers)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReplayFrame, shapes, kShapes)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ReplayFrame, dots, kDots)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReplayFrame, dots_unnumbered, kDotsUnnumbered)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace plot
