@@ -109,6 +109,12 @@ PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);
 PLOT_API int32_t plot_viewer_click(const char* button, plot_error* error);
 PLOT_API int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error);
 PLOT_API int32_t plot_viewer_close(plot_error* error);
+/* A left-button drag over the picture by (dx, dy) pixels, y down: the 3D viewers turn half a
+ * degree a pixel (dx about the y axis, dy about the x axis). A wheel turn of `steps` notches,
+ * positive zooming in by the zoom buttons' step. Both draw at the next plot_ui_wait, once
+ * however many came before it; the 2D viewers ignore them. */
+PLOT_API int32_t plot_viewer_drag(int32_t dx, int32_t dy, plot_error* error);
+PLOT_API int32_t plot_viewer_wheel(int32_t steps, plot_error* error);
 /* Runs the user-interface loop for up to `seconds`, or until no window is shown when
  * `seconds` is negative. */
 PLOT_API void plot_ui_wait(double seconds);

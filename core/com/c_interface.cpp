@@ -261,6 +261,18 @@ int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
   });
 }
 
+int32_t plot_viewer_drag(int32_t dx, int32_t dy, plot_error* error) {
+  return guarded(error, [&] {
+    if (ViewerForm* viewer = form()) viewer->window().user_drag(dx, dy);
+  });
+}
+
+int32_t plot_viewer_wheel(int32_t steps, plot_error* error) {
+  return guarded(error, [&] {
+    if (ViewerForm* viewer = form()) viewer->window().user_wheel(steps);
+  });
+}
+
 int32_t plot_viewer_close(plot_error* error) {
   return guarded(error, [&] {
     if (ViewerForm* viewer = form()) viewer->window().user_close();
@@ -268,6 +280,8 @@ int32_t plot_viewer_close(plot_error* error) {
 }
 
 void plot_ui_wait(double seconds) {
+  // An off-screen viewer has no event loop: the frame its drags asked for is drawn here.
+  if (ViewerForm* viewer = form(); viewer != nullptr && viewer->shown()) viewer->window().flush();
   if (!display_connection_open()) return;
   if (seconds < 0) {
     while (Fl::first_window() != nullptr) Fl::wait(1.0);

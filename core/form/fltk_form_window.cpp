@@ -41,9 +41,38 @@ class GlArea final : public Fl_Window {
 
   void set_notify(bool notify) { notify_ = notify; }
 
+  // Left-button drags turn the scene and the wheel zooms; each motion reports the pixels
+  // moved since the one before.
+  int handle(int event) override {
+    switch (event) {
+      case FL_PUSH:
+        if (Fl::event_button() != FL_LEFT_MOUSE) break;
+        last_x_ = Fl::event_x();
+        last_y_ = Fl::event_y();
+        return 1;
+      case FL_DRAG:
+        if ((Fl::event_state() & FL_BUTTON1) == 0) break;
+        events_.mouse_drag(Fl::event_x() - last_x_, Fl::event_y() - last_y_);
+        last_x_ = Fl::event_x();
+        last_y_ = Fl::event_y();
+        return 1;
+      case FL_RELEASE:
+        return 1;
+      case FL_MOUSEWHEEL:
+        if (Fl::event_dy() == 0) break;
+        events_.mouse_wheel(-Fl::event_dy());  // FLTK counts towards the user as positive
+        return 1;
+      default:
+        break;
+    }
+    return Fl_Window::handle(event);
+  }
+
  private:
   FormEvents& events_;
   bool notify_ = false;
+  int last_x_ = 0;
+  int last_y_ = 0;
 };
 
 // A push button in a child window of its own, so that it lies above the GL area.
@@ -87,6 +116,7 @@ class FltkTopWindow final : public Fl_Window {
                   twips_to_pixels(profile.layout.client_width),
                   twips_to_pixels(profile.layout.client_height)),
         profile_(profile),
+        events_(events),
         caption_(profile.caption),
         area_(new GlArea(w(), h(), events)) {
     label(caption_.c_str());
@@ -109,6 +139,12 @@ class FltkTopWindow final : public Fl_Window {
   int handle(int event) override {
     if (event == FL_KEYBOARD && Fl::event_key() == FL_Tab) {
       move_focus(Fl::event_state(FL_SHIFT) ? -1 : 1);
+      return 1;
+    }
+    // Keys the focused button leaves come here, or as a shortcut when nothing has focus.
+    if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::event_state(FL_CTRL) &&
+        Fl::event_key() == 's') {
+      events_.save_picture();
       return 1;
     }
     return Fl_Window::handle(event);
@@ -153,6 +189,7 @@ class FltkTopWindow final : public Fl_Window {
   }
 
   const PluginProfile& profile_;
+  FormEvents& events_;
   std::string caption_;
   GlArea* area_;
   std::vector<ButtonWindow*> buttons_;
@@ -244,6 +281,22 @@ void FltkFormWindow::user_close() {
   int16_t cancel = 0;
   events_.Form_Unload(cancel);
   if (cancel == 0) unload();
+}
+
+void FltkFormWindow::user_drag(int32_t dx, int32_t dy) {
+  if (shown_) events_.mouse_drag(dx, dy);
+}
+
+void FltkFormWindow::user_wheel(int32_t steps) {
+  if (shown_) events_.mouse_wheel(steps);
+}
+
+void FltkFormWindow::request_frame() {
+  if (shown_) top_->area().redraw();
+}
+
+void FltkFormWindow::flush() {
+  Fl::flush();
 }
 
 }  // namespace plot

@@ -26,6 +26,10 @@ class FltkFormWindow final : public FormWindow {
   void user_resize(int32_t width, int32_t height) override;
   void user_click(ButtonId button) override;
   void user_close() override;
+  void user_drag(int32_t dx, int32_t dy) override;
+  void user_wheel(int32_t steps) override;
+  void request_frame() override;
+  void flush() override;
 
  private:
   void create_native();

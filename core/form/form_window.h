@@ -17,6 +17,14 @@ class FormEvents {
   virtual void Form_Unload(int16_t& Cancel) = 0;
   virtual void button_click(ButtonId button) = 0;
   virtual void frame_presented(const Image& picture) = 0;
+  // A pointer drag over the picture (pixels, y down), a wheel turn (positive: away from the
+  // user) and Ctrl+S; a form without a camera or a picture may ignore them.
+  virtual void mouse_drag(int32_t dx, int32_t dy) {
+    (void)dx;
+    (void)dy;
+  }
+  virtual void mouse_wheel(int32_t steps) { (void)steps; }
+  virtual void save_picture() {}
 };
 
 // The native side of a viewer form: a top-level window whose client area is the drawing
@@ -41,6 +49,13 @@ class FormWindow {
   virtual void user_resize(int32_t width, int32_t height) = 0;
   virtual void user_click(ButtonId button) = 0;
   virtual void user_close() = 0;
+  virtual void user_drag(int32_t dx, int32_t dy) = 0;
+  virtual void user_wheel(int32_t steps) = 0;
+
+  // Asks for a paint: however many requests come first, the window system paints once.
+  virtual void request_frame() = 0;
+  // Paints now what was requested, as the event loop does after the queued events.
+  virtual void flush() = 0;
 };
 
 enum class DisplayMode { Auto, Window, Offscreen };

@@ -82,4 +82,18 @@ void OffscreenFormWindow::user_close() {
   if (cancel == 0) unload();
 }
 
+void OffscreenFormWindow::user_drag(int32_t dx, int32_t dy) {
+  if (shown_) events_.mouse_drag(dx, dy);
+}
+
+void OffscreenFormWindow::user_wheel(int32_t steps) {
+  if (shown_) events_.mouse_wheel(steps);
+}
+
+void OffscreenFormWindow::flush() {
+  if (!frame_requested_) return;
+  frame_requested_ = false;
+  if (shown_) events_.Form_Paint();
+}
+
 }  // namespace plot

@@ -25,6 +25,10 @@ class OffscreenFormWindow final : public FormWindow {
   void user_resize(int32_t width, int32_t height) override;
   void user_click(ButtonId button) override;
   void user_close() override;
+  void user_drag(int32_t dx, int32_t dy) override;
+  void user_wheel(int32_t steps) override;
+  void request_frame() override { frame_requested_ = true; }
+  void flush() override;
 
  private:
   void create_native();
@@ -37,6 +41,7 @@ class OffscreenFormWindow final : public FormWindow {
   int32_t hdc_ = 0;
   std::unique_ptr<EglOffscreenSurface> surface_;
   bool shown_ = false;
+  bool frame_requested_ = false;
 };
 
 }  // namespace plot

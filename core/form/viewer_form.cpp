@@ -1,13 +1,19 @@
 #include "core/form/viewer_form.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "core/errors/runtime_error.h"
 #include "core/form/fltk_form_window.h"
 #include "core/form/offscreen_form_window.h"
 #include "core/platform/message_box.h"
+#include "core/platform/save_dialog.h"
 
 namespace plot {
+namespace {
+// Fine enough to aim, and one drag across the picture goes more than once round.
+constexpr float kDegreesPerPixel = 0.5f;
+}  // namespace
 
 std::string run_time_error_message(int32_t number, const std::string& text) {
   return "Run-time error '" + std::to_string(number) + "':\n\n" + text;
@@ -29,6 +35,7 @@ FormWindow& ViewerForm::window() {
 
 void ViewerForm::run_entry_sequence(const std::function<void()>& hand_over) {
   const bool was_shown = shown();
+  scene_pending_ = false;  // the fresh renderer compiles its own scene
   try {
     hand_over();
     FormWindow& form = window();
@@ -47,6 +54,11 @@ void ViewerForm::run_entry_sequence(const std::function<void()>& hand_over) {
 }
 
 void ViewerForm::Form_Paint() {
+  if (scene_pending_ && renderer_) {
+    scene_pending_ = false;
+    // On failure the message is shown and the list compiled before is drawn again.
+    guarded([&] { renderer_->DrawWorld(); });
+  }
   guarded([&] {
     if (renderer_) renderer_->display();
   });
@@ -125,20 +137,56 @@ void ViewerForm::camera_button(ButtonId button) {
       r->zAngle = r->zAngle + turn;
       break;
     case ButtonId::dec_zoom:
-    case ButtonId::inc_zoom: {
-      const double step = button == ButtonId::dec_zoom ? profile_.zoom_step : -profile_.zoom_step;
-      const double wanted = r->m_fieldOfView + step;
-      // The projection degenerates at 0 and 180 degrees: such a press changes nothing.
-      if (!(wanted > 0 && wanted < 180)) return;
-      r->m_fieldOfView = wanted;
-      r->SetViewPort();
+    case ButtonId::inc_zoom:
+      if (!zoom_by(button == ButtonId::dec_zoom ? profile_.zoom_step : -profile_.zoom_step)) return;
       break;
-    }
     case ButtonId::Sortir:
       return;
   }
   r->DrawWorld();
   r->display();
+}
+
+bool ViewerForm::zoom_by(double step) {
+  Renderer& r = *renderer_;
+  const double wanted = r.m_fieldOfView + step;
+  // The projection degenerates at 0 and 180 degrees.
+  if (!(wanted > 0 && wanted < 180)) return false;
+  r.m_fieldOfView = wanted;
+  r.SetViewPort();
+  return true;
+}
+
+void ViewerForm::request_scene() {
+  scene_pending_ = true;
+  window().request_frame();
+}
+
+void ViewerForm::mouse_drag(int32_t dx, int32_t dy) {
+  Renderer* r = renderer_.get();
+  if (r == nullptr || !profile_.three_d || (dx == 0 && dy == 0)) return;
+  r->yAngle = r->yAngle + kDegreesPerPixel * static_cast<float>(dx);
+  r->xAngle = r->xAngle + kDegreesPerPixel * static_cast<float>(dy);
+  request_scene();
+}
+
+void ViewerForm::mouse_wheel(int32_t steps) {
+  if (renderer_ == nullptr || !profile_.three_d || steps == 0) return;
+  guarded([&] {
+    // Away from the user zooms in, as inc_zoom does.
+    const double step = steps > 0 ? -profile_.zoom_step : profile_.zoom_step;
+    const int64_t count = std::abs(static_cast<int64_t>(steps));
+    int64_t done = 0;
+    while (done < count && zoom_by(step)) ++done;
+    if (done > 0) request_scene();
+  });
+}
+
+void ViewerForm::save_picture() {
+  const std::string path = choose_picture_path();
+  if (path.empty()) return;
+  std::string reason;
+  if (!write_png(last_picture_, path, reason)) show_message("The picture was not saved: " + reason);
 }
 
 void ViewerForm::frame_presented(const Image& picture) {

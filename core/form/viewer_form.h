@@ -45,12 +45,21 @@ class ViewerForm : public FormEvents {
   void Form_Terminate();
   void button_click(ButtonId button) override;
   void frame_presented(const Image& picture) override;
+  void mouse_drag(int32_t dx, int32_t dy) override;
+  void mouse_wheel(int32_t steps) override;
+  // Ctrl+S: the picture shown, as a PNG where the user chooses.
+  void save_picture() override;
 
   void Sortir_Click();
 
  private:
   void run_entry_sequence(const std::function<void()>& hand_over);
   void camera_button(ButtonId button);
+  // One zoom button's step; false, changing nothing, where the field of view would leave
+  // (0, 180).
+  bool zoom_by(double step);
+  // The camera moved: the scene is recompiled once, at the next frame.
+  void request_scene();
   // A run-time error in a window event stops that handler and is shown to the user; it never
   // reaches the window system.
   void guarded(const std::function<void()>& handler);
@@ -62,6 +71,7 @@ class ViewerForm : public FormEvents {
   int32_t previous_height_ = 0;
   int64_t frames_ = 0;
   Image last_picture_;
+  bool scene_pending_ = false;
 };
 
 std::string run_time_error_message(int32_t number, const std::string& text);

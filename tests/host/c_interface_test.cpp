@@ -197,6 +197,33 @@ TEST(CInterface, MostrarOpensTheViewerAndTheHostCanWatchAndCloseIt) {
   }
 }
 
+TEST(CInterface, DragsAndWheelTurnsDrawOneFrameAtTheNextWaitIn3DViewersOnly) {
+  int opened = 0;  // 3D viewers
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    const bool three_d = p.name == "Havrel" || p.name == "Tormin" || p.name == "Quadrel";
+    Loaded& l = loaded(p.name);
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0);
+    const bool shown = l.call(data, "mostrar", nullptr, 0, nullptr, &error) == 0;
+    l.release(data);
+    if (!shown) continue;  // the plot needs records the host did not give
+    opened += three_d ? 1 : 0;
+    l.messages.clear();  // what mostrar said about missing data is not this test's matter
+    const int64_t before = l.viewer_frames();
+    for (int i = 0; i < 20; ++i) ASSERT_EQ(l.viewer_drag(3, -1, &error), 0);
+    ASSERT_EQ(l.viewer_wheel(2, &error), 0);
+    EXPECT_EQ(l.viewer_frames(), before) << "nothing is drawn before the loop runs";
+    l.ui_wait(0);
+    l.ui_wait(0);
+    EXPECT_EQ(l.viewer_frames() - before, three_d ? 1 : 0);
+    EXPECT_TRUE(l.messages.empty());
+    EXPECT_EQ(l.viewer_close(&error), 0);
+  }
+  EXPECT_EQ(opened, 3) << "every 3D viewer opens, with or without its data";
+}
+
 TEST(CInterface, RegisterWritesAManifestThatUnregisterRemoves) {
   const auto folder = std::filesystem::temp_directory_path() / "plot-manifests-test";
   std::filesystem::remove_all(folder);

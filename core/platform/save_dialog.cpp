@@ -1,0 +1,42 @@
+#include "core/platform/save_dialog.h"
+
+#include <FL/Fl_Native_File_Chooser.H>
+
+#include <filesystem>
+
+#include "core/platform/display_connection.h"
+
+namespace plot {
+namespace {
+
+SaveDialogSink& sink() {
+  static SaveDialogSink installed;
+  return installed;
+}
+
+std::string native_dialog() {
+  // No screen, no dialog: nothing is saved rather than blocking on a prompt nobody sees.
+  if (!display_connection_open()) return {};
+  Fl_Native_File_Chooser chooser;
+  chooser.type(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
+  chooser.title("Save picture");
+  chooser.filter("PNG picture\t*.png");
+  chooser.options(Fl_Native_File_Chooser::SAVEAS_CONFIRM | Fl_Native_File_Chooser::NEW_FOLDER);
+  if (chooser.show() != 0 || chooser.filename() == nullptr) return {};
+  std::filesystem::path path = chooser.filename();
+  if (!path.has_extension()) path += ".png";
+  return path.string();
+}
+
+}  // namespace
+
+std::string choose_picture_path() {
+  if (sink()) return sink()();
+  return native_dialog();
+}
+
+void set_save_dialog_sink(SaveDialogSink new_sink) {
+  sink() = std::move(new_sink);
+}
+
+}  // namespace plot

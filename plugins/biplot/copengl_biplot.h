@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/com/string_array.h"
+#include "core/errors/fixed_array.h"
+#include "core/render/renderer.h"
+#include "plot_biplot_records.h"
+#include "plugins/biplot_family/biplot_flags.h"
+#include "plugins/biplot_family/biplot_steps.h"
+
+namespace plot {
+
+// The 2D biplot: observations as dots or marker shapes with outliers marked, their numbers,
+// the variables' rays with their names or numbers, and the legends around them.
+class COpenGL_biplot : public Renderer, public BiplotRendererFlags {
+ public:
+  static constexpr PluginKind kKind = PluginKind::biplot;
+  COpenGL_biplot() : Renderer(profile_of(kKind)) {}
+
+  // Copies the observations whole, the rays field by field with their names' bytes, then
+  // coor_temp(1) to (3): the host may free or change everything once this returns. A name
+  // with a negative length, or with bytes but no pointer, is "Invalid procedure call".
+  void Passar_Punts(Vector_Punts_bi& VPtemp, Vector_Linies& VLtemp, StringArray& coor_temp);
+  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
+
+ private:
+  // The rays as the renderer keeps them: Vector_Linies with its names owned here.
+  struct Rays {
+    PuntBi Punts[PLOT_BIPLOT_RAYS]{};
+    FixedArray<std::string, 0, PLOT_BIPLOT_RAYS - 1> nomeixos;
+    int16_t long_ = 0;
+    float cpe[PLOT_BIPLOT_RAYS]{};
+    int16_t rang = 0;
+  };
+
+  biplot::ObservationMark observation_at(int32_t i) const;
+  biplot::ModelPoint tip_at(int32_t k) const;
+
+  Vector_Punts_bi VP_{};
+  Rays VL_;
+  FixedArray<std::string, 1, 3> coor_;
+};
+
+}  // namespace plot

@@ -1,0 +1,123 @@
+// A real pointer and keyboard over a viewer window on the test X server: a drag turns the
+// scene, the wheel zooms, and Ctrl+S saves the picture shown.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <FL/Fl.H>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "core/form/viewer_form.h"
+#include "core/platform/save_dialog.h"
+#include "support/mark_renderer.h"
+#include "support/message_log.h"
+// After gtest and FLTK: Xlib's macros would break gtest's templates.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace plot {
+namespace {
+
+using Mark = testing::MarkRenderer<PluginKind::Havrel>;
+
+void pump() {
+  for (int i = 0; i < 15; ++i) Fl::wait(0.01);
+}
+
+Image read_png(const std::string& path) {
+  png_image png{};
+  png.version = PNG_IMAGE_VERSION;
+  Image image;
+  if (png_image_begin_read_from_file(&png, path.c_str()) == 0) return image;
+  png.format = PNG_FORMAT_RGB;
+  image.rgb.resize(PNG_IMAGE_SIZE(png));
+  if (png_image_finish_read(&png, nullptr, image.rgb.data(), 0, nullptr) == 0) return Image{};
+  image.width = static_cast<int32_t>(png.width);
+  image.height = static_cast<int32_t>(png.height);
+  return image;
+}
+
+TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown) {
+  const char* display = std::getenv("PLOT_TEST_DISPLAY");
+  if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
+  setenv("DISPLAY", display, 1);
+  testing::MessageLog log;  // off screen by default: windows asked for after it
+  set_display_mode(DisplayMode::Window);
+  ASSERT_TRUE(use_windows());
+  Display* x = nullptr;
+  for (int attempt = 0; attempt < 20 && x == nullptr; ++attempt) {
+    x = XOpenDisplay(display);
+    if (x == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_NE(x, nullptr);
+
+  ViewerForm form{profile_of(PluginKind::Havrel)};
+  Mark& r = form.parametres<Mark>([](Mark&) {});
+  pump();
+  ASSERT_GE(form.frames(), 1);
+  ASSERT_TRUE(testing::mark_seen(form.last_picture(), r));
+  const Image first = form.last_picture();
+  const int draws = r.draws;
+  const int64_t frames = form.frames();
+
+  // Without a window manager the client area sits at the form's designed place.
+  const int left = twips_to_pixels(form.profile().layout.initial_left) + 200;
+  const int top = twips_to_pixels(form.profile().layout.initial_top) + 200;
+  // Each event reaches the server before the viewer pumps, as a hand's would; FLTK merges
+  // the motions it finds queued together.
+  auto send = [&] {
+    XSync(x, False);
+    pump();
+  };
+  XTestFakeMotionEvent(x, DefaultScreen(x), left, top, 0);
+  send();
+  XTestFakeButtonEvent(x, 1, True, 0);
+  send();
+  for (int step = 1; step <= 6; ++step) {
+    XTestFakeMotionEvent(x, DefaultScreen(x), left + 10 * step, top + 3 * step, 0);
+    if (step % 2 == 0) send();
+  }
+  XTestFakeButtonEvent(x, 1, False, 0);
+  send();
+  EXPECT_FLOAT_EQ(r.yAngle, 30);
+  EXPECT_FLOAT_EQ(r.xAngle, 9);
+  EXPECT_NE(form.last_picture().rgb, first.rgb);
+  EXPECT_TRUE(testing::mark_seen(form.last_picture(), r));
+  EXPECT_LE(r.draws - draws, form.frames() - frames) << "at most one recompile a frame";
+
+  XTestFakeButtonEvent(x, 4, True, 0);  // one notch away from the user
+  XTestFakeButtonEvent(x, 4, False, 0);
+  send();
+  EXPECT_DOUBLE_EQ(r.m_fieldOfView, 10);
+  EXPECT_TRUE(testing::mark_seen(form.last_picture(), r));
+
+  const auto path = std::filesystem::temp_directory_path() / "plot-viewer-ctrl-s.png";
+  std::filesystem::remove(path);
+  set_save_dialog_sink([&] { return path.string(); });
+  const KeyCode control = XKeysymToKeycode(x, XK_Control_L);
+  const KeyCode s = XKeysymToKeycode(x, XK_s);
+  XTestFakeKeyEvent(x, control, True, 0);
+  XTestFakeKeyEvent(x, s, True, 0);
+  XTestFakeKeyEvent(x, s, False, 0);
+  XTestFakeKeyEvent(x, control, False, 0);
+  send();
+  set_save_dialog_sink(nullptr);
+  const Image saved = read_png(path.string());
+  EXPECT_EQ(saved.width, form.last_picture().width);
+  EXPECT_EQ(saved.height, form.last_picture().height);
+  EXPECT_TRUE(saved.rgb == form.last_picture().rgb) << "the file holds the picture shown";
+  EXPECT_TRUE(log.messages.empty());
+  std::filesystem::remove(path);
+
+  form.window().user_close();
+  pump();
+  XCloseDisplay(x);
+}
+
+}  // namespace
+}  // namespace plot
