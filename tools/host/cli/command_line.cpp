@@ -139,8 +139,10 @@ Command parse_command_line(int argc, const char* const* argv) {
   SampleRequest samples;
   auto* samples_option =
       app.add_option("--samples", samples.names,
-                     "run the embedded samples: all, or those named PLUGIN or PLUGIN:SAMPLE")
-          ->expected(0, 100);
+                     "run the embedded samples: all, or those named PLUGIN or PLUGIN:SAMPLE "
+                     "(--samples=biplot,ternary:grid)")
+          ->expected(0, 100)
+          ->delimiter(',');
   app.add_flag("--list", samples.list, "list the embedded samples");
   app.add_option("--png", samples.png_folder,
                  "samples only: write DIR/PLUGIN-SAMPLE.png instead of showing windows");

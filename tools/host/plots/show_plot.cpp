@@ -4,6 +4,8 @@
 
 void show_plot(const PluginApi& api, const CompositionTable& table, const PlotRequest& request) {
   switch (request.plot) {
+    case PlotKind::biplot:
+      return show_biplot(api, table, request);
     case PlotKind::logratio:
       return show_logratio(api, table, request);
     case PlotKind::ternary:

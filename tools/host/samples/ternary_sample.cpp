@@ -7,24 +7,9 @@
 #include <cstdint>
 
 #include "../plots/plot_builders.h"
+#include "lcg.h"
 
 namespace {
-
-// A fixed generator, so every run draws the same picture.
-class Lcg {
- public:
-  double uniform() {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return (static_cast<double>(state_ >> 11) + 0.5) / 9007199254740992.0;
-  }
-  double normal() {
-    const double r = std::sqrt(-2.0 * std::log(uniform()));
-    return r * std::cos(2.0 * M_PI * uniform());
-  }
-
- private:
-  uint64_t state_ = 20240917;
-};
 
 struct Group {
   std::array<double, 3> centre;
@@ -35,7 +20,7 @@ struct Group {
 CompositionTable sample_compositions() {
   const std::array<Group, 3> groups = {
       {{{0.6, 0.25, 0.15}, 0.25}, {{0.2, 0.6, 0.2}, 0.3}, {{0.15, 0.25, 0.6}, 0.2}}};
-  Lcg random;
+  Lcg random(20240917);
   CompositionTable table;
   table.part_names = {"Part A", "Part B", "Part C"};
   table.groups = {"1", "2", "3"};
