@@ -32,11 +32,6 @@ TEST(VornDrawing, NoRegionsLeaveOutlineNamesAndCaption) {
   EXPECT_GT(v.ink_between(-0.1, -0.05, -0.04, 0.0), 20);  // coor(2), lower than ternary's
   EXPECT_GT(v.ink_between(1.0, -0.05, 1.06, 0.0), 20);    // coor(3)
   EXPECT_GT(v.ink_between(-0.1, -0.15, 0.5, -0.1), 300);  // the caption
-
-  v.coor = StringArray(1, {"", "", ""});
-  v.show();
-  EXPECT_EQ(v.ink_between(-0.1, -0.05, -0.04, -0.01), 0);
-  EXPECT_EQ(v.ink_between(1.0, -0.05, 1.06, -0.01), 0);
 }
 
 TEST(VornDrawing, EachRegionIsItsBranchesJoinedAtBothEnds) {
