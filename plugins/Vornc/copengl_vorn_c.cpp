@@ -8,9 +8,6 @@
 namespace plot {
 namespace {
 
-// Rows 0.05 apart down from (1, 1), the raster at each sample first.
-constexpr LegendLayout kLegend{{1, 1, 0}, 0.05, 0.05, 0.01, true};
-
 constexpr int32_t kCurvePoints = PLOT_VORNC_CURVE_POINTS;
 
 std::string text_of(const plot_string& s) {
@@ -68,7 +65,7 @@ void COpenGL_VORN_C::draw_marker_centres() {
     const Punt& c = centre(i + 1);
     return PointMark{c.X, c.Y, nullptr, static_cast<int16_t>(i + 1)};
   });
-  draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
+  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_VORN_C::draw_dot_centres() {
@@ -84,7 +81,7 @@ void COpenGL_VORN_C::draw_dot_centres() {
   }
   glColor3f(0, 0, 0);
   // One dot needs no key.
-  if (nGrups >= 2) draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
+  if (nGrups >= 2) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
 }
 
 }  // namespace plot

@@ -9,9 +9,6 @@
 namespace plot {
 namespace {
 
-// Rows 0.05 apart down from (1, 1), the raster at each sample first.
-constexpr LegendLayout kLegend{{1, 1, 0}, 0.05, 0.05, 0.01, true};
-
 constexpr VertexLabelPlaces kLabelPlaces{
     .top = {0.45, 0.89, 0}, .left = {-0.15, -0.02, 0}, .right = {1.01, -0.02, 0}};
 
@@ -61,12 +58,12 @@ PointMark COpenGL_TD::point(int32_t i) const {
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
   draw_point_markers(markers(), VP_.long_, [this](int32_t i) { return point(i); });
-  draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
+  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
   draw_point_dots(VP_.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
-  if (nGrups != 0) draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
+  if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
 }
 
 }  // namespace plot

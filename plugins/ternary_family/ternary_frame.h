@@ -9,6 +9,7 @@
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
 #include "core/render/gl_scope.h"
+#include "core/render/group_legend.h"
 #include "core/render/renderer.h"
 #include "plot_punt.h"
 
@@ -36,6 +37,10 @@ class TernaryFrameScope {
  private:
   MatrixScope matrix_;
 };
+
+// The group legend of the plots on the triangle: rows 0.05 apart down from (1, 1), above and
+// right of the top vertex, the raster at each sample first.
+inline constexpr LegendLayout kTernaryLegend{{1, 1, 0}, 0.05, 0.05, 0.01, true};
 
 // The triangle as a black closed loop at z = 0 (0.866 as written, not the square root).
 void draw_ternary_outline();
