@@ -8,6 +8,7 @@
 #include <random>
 
 #include "../../../plugins/Pellin/Pellin_records.h"
+#include "sample.h"
 
 namespace {
 
@@ -87,8 +88,7 @@ Plot make_plot() {
 void show(const PluginApi& api, bool markers) {
   Plot plot = make_plot();
   const plot_string names[] = {{"ln(x1/x3)", 9}, {"ln(x2/x3)", 9}};
-  plot_object* data = api.make("CDades_ALR");
-  try {
+  with_data_class(api, "CDades_ALR", [&](plot_object* data) {
     api.set(data, "formes", boolean_value(markers));
     api.set(data, "nGrups", i2_value(kGroups));
     api.set(data, "centreX", r8_value(plot.centre_x));
@@ -97,11 +97,7 @@ void show(const PluginApi& api, bool markers) {
         record_value(PELLIN_VECTOR_PUNTS_ARL_NAME, plot.record.get(), sizeof(Vector_Punts_arl)),
         strings_value(1, 2, names)};
     api.invoke(data, "mostrar", arguments, 2);
-  } catch (...) {
-    api.release(data);
-    throw;
-  }
-  api.release(data);
+  });
 }
 
 }  // namespace

@@ -5,28 +5,27 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "plot_ternary_records.h"
+#include "stats/ternary_position.h"
 #include "ternary_sample.h"
 
 namespace {
 
 using Composition = std::array<double, 3>;
 
-constexpr double kHeight = 0.866;  // of the ternary frame, as the plug-in draws it
-
 Composition closed(const Composition& parts) {
   const double sum = parts[0] + parts[1] + parts[2];
   return {parts[0] / sum, parts[1] / sum, parts[2] / sum};
 }
 
-// The first part at the top vertex (0.5, 0.866), the second at (0, 0), the third at (1, 0).
 void place(Punt& p, const Composition& c) {
-  p.X = 0.5 * c[0] + c[2];
-  p.Y = kHeight * c[0];
+  const Eigen::RowVector3d parts(c[0], c[1], c[2]);
+  const stats::Matrix xy = stats::ternary_positions(parts);
+  p.X = xy(0, 0);
+  p.Y = xy(0, 1);
 }
 
 // A fixed generator, so every run draws the same picture.
@@ -159,11 +158,9 @@ void show_ternary(const PluginApi& api, const char* graella, bool formes) {
   fill_grid(data->grid);
   fill_components(data->components);
   static const char* const names[] = {"Part A", "Part B", "Part C"};
-  plot_string items[3];
-  for (int i = 0; i < 3; ++i) items[i] = {names[i], static_cast<int32_t>(std::strlen(names[i]))};
+  const std::vector<plot_string> items = counted_strings(names);
 
-  plot_object* ternary = api.make("CDades_Ternary");
-  try {
+  with_data_class(api, "CDades_Ternary", [&](plot_object* ternary) {
     api.set(ternary, "graella", string_value(graella));
     api.set(ternary, "formes", boolean_value(formes));
     api.set(ternary, "nGrups", i2_value(3));
@@ -171,13 +168,9 @@ void show_ternary(const PluginApi& api, const char* graella, bool formes) {
         record_value(PLOT_VECTOR_PUNTS_NAME, &data->points, sizeof(Vector_Punts)),
         record_value(PLOT_VECTOR_GRAELLA_NAME, &data->grid, sizeof(Vector_Graella)),
         record_value(PLOT_VECTOR_PUNTS_PC_NAME, &data->components, sizeof(Vector_Punts_PC)),
-        strings_value(1, 3, items)};
+        strings_value(1, 3, items.data())};
     api.invoke(ternary, "mostrar", arguments, 4);
-  } catch (...) {
-    api.release(ternary);
-    throw;
-  }
-  api.release(ternary);
+  });
 }
 
 }  // namespace
