@@ -1,17 +1,18 @@
-#include "vornc_classes.h"
+#include "core/com/plugin_builder.h"
+#include "vorn_c_form.h"
 
 namespace plot {
 
 const PluginDefinition& plugin_definition() {
   static const PluginDefinition definition =
       make_plugin_definition<CDades_VORN_C, COpenGL_VORN_C, VORN_C>(
-          PluginKind::Vornc,
+          COpenGL_VORN_C::kKind,
           [](auto& c) {
             c.property("formes", &CDades_VORN_C::formes)
                 .property("nGrups", &CDades_VORN_C::nGrups)
                 .method("mostrar", &CDades_VORN_C::mostrar);
           },
-          [](auto&) {});
+          [](auto& c) { c.method("Passar_Punts", &COpenGL_VORN_C::Passar_Punts); });
   return definition;
 }
 

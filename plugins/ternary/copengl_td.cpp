@@ -4,12 +4,13 @@
 #include "core/render/group_legend.h"
 #include "core/render/point_marks.h"
 #include "core/text/number_text.h"
+#include "plugins/ternary_family/ternary_frame.h"
 
 namespace plot {
 namespace {
 
-// Rows 0.05 apart down from (1, 1), the raster at each sample first.
-constexpr LegendLayout kLegend{{1, 1, 0}, 0.05, 0.05, 0.01, true};
+constexpr VertexLabelPlaces kLabelPlaces{
+    .top = {0.45, 0.89, 0}, .left = {-0.15, -0.02, 0}, .right = {1.01, -0.02, 0}};
 
 }  // namespace
 
@@ -18,7 +19,7 @@ void COpenGL_TD::Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2,
   VP_ = VPtemp;
   VG_ = VPtemp2;
   VPC_ = VPCtemp;
-  for (int32_t i = 1; i <= 3; ++i) coor_(i) = coor_temp(i);
+  copy_vertex_labels(coor_, coor_temp);
 }
 
 COpenGL_TD::Background COpenGL_TD::background() const {
@@ -30,12 +31,9 @@ COpenGL_TD::Background COpenGL_TD::background() const {
 
 void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
-  const MatrixScope frame;
-  // The centre (0.5, 0.5) of the frame on the camera's axis.
-  glTranslatef(-0.5f, -0.5f, 0);
-  glNormal3f(0, 1, 0);
-  draw_outline();
-  draw_vertex_labels();
+  const TernaryFrameScope frame;
+  draw_ternary_outline();
+  draw_vertex_labels(*this, coor_, kLabelPlaces);
   switch (background()) {
     case Background::Nothing:
       break;
@@ -52,24 +50,6 @@ void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
     draw_colour_points();
 }
 
-void COpenGL_TD::draw_outline() {
-  glColor3f(0, 0, 0);
-  const PrimitiveScope loop(GL_LINE_LOOP);
-  glVertex3f(0, 0, 0);
-  glVertex3f(0.5f, 0.866f, 0);
-  glVertex3f(1, 0, 0);
-}
-
-void COpenGL_TD::draw_vertex_labels() {
-  glColor3f(0, 0, 0);
-  glRasterPos3f(0.45f, 0.89f, 0);
-  glPrint(with_blank(coor_(1)));
-  glRasterPos3f(-0.15f, -0.02f, 0);
-  glPrint(with_blank(coor_(2)));
-  glRasterPos3f(1.01f, -0.02f, 0);
-  glPrint(with_blank(coor_(3)));
-}
-
 PointMark COpenGL_TD::point(int32_t i) const {
   const Punt& p = element(VP_.Punts, i);
   return {p.X, p.Y, p.Color, p.forma};
@@ -78,12 +58,12 @@ PointMark COpenGL_TD::point(int32_t i) const {
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
   draw_point_markers(markers(), VP_.long_, [this](int32_t i) { return point(i); });
-  draw_group_legend(*this, kLegend, LegendSample::MarkerShape, nGrups);
+  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
   draw_point_dots(VP_.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
-  if (nGrups != 0) draw_group_legend(*this, kLegend, LegendSample::ColourDot, nGrups);
+  if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
 }
 
 }  // namespace plot

@@ -7,6 +7,7 @@
 #include "core/errors/fixed_array.h"
 #include "core/render/point_marks.h"
 #include "core/render/renderer.h"
+#include "plugins/ternary_family/ternary_frame.h"
 #include "ternary_records.h"
 
 namespace plot {
@@ -36,8 +37,6 @@ class COpenGL_TD : public Renderer {
   enum class Background { Nothing, Components, Grid };
   Background background() const;
 
-  void draw_outline();
-  void draw_vertex_labels();
   void draw_components();
   void draw_grid();
   void draw_marker_points();
@@ -47,7 +46,7 @@ class COpenGL_TD : public Renderer {
   Vector_Punts VP_{};
   Vector_Graella VG_{};
   Vector_Punts_PC VPC_{};
-  FixedArray<std::string, 1, 3> coor_;
+  VertexLabels coor_;
 };
 
 }  // namespace plot

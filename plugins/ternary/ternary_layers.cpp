@@ -2,25 +2,10 @@
 #include "copengl_td.h"
 #include "core/render/gl_scope.h"
 #include "core/text/number_text.h"
+#include "plugins/ternary_family/ternary_frame.h"
 #include "ternary_texts.h"
 
 namespace plot {
-namespace {
-
-void vertex(const Punt& p) {
-  glVertex3d(p.X, p.Y, 0.001);
-}
-
-// Segments from point i to i + 1 of the first `count` points: an open polyline.
-template <std::size_t N>
-void polyline_segments(Punt (&points)[N], int16_t count) {
-  for (int32_t i = 0; i <= int32_t{count} - 2; ++i) {
-    vertex(element(points, i));
-    vertex(element(points, i + 1));
-  }
-}
-
-}  // namespace
 
 void COpenGL_TD::draw_components() {
   glRasterPos3f(-0.4f, 1.1f, 0);
@@ -66,12 +51,12 @@ void COpenGL_TD::draw_grid() {
     const PrimitiveScope segments(GL_LINES);
     // Family k's first ends meet family k + 1's second ends; 3 closes on 1.
     for (int32_t i = 1; i <= lines; ++i) {
-      vertex(element(f1.Punts1, i));
-      vertex(element(f2.Punts2, i));
-      vertex(element(f3.Punts1, i));
-      vertex(element(f1.Punts2, i));
-      vertex(element(f2.Punts1, i));
-      vertex(element(f3.Punts2, i));
+      frame_vertex(element(f1.Punts1, i));
+      frame_vertex(element(f2.Punts2, i));
+      frame_vertex(element(f3.Punts1, i));
+      frame_vertex(element(f1.Punts2, i));
+      frame_vertex(element(f2.Punts1, i));
+      frame_vertex(element(f3.Punts2, i));
     }
   }
   glColor3f(0, 0, 0);

@@ -9,14 +9,21 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "plot_plugin.h"
+#include "plot_vorn_records.h"
+#include "plot_vornc_records.h"
+#include "support/host_call.h"
 #include "support/loaded_plugin.h"
 
 namespace {
+
+using plot::testing::names_argument;
+using plot::testing::record_argument;
 
 // A plug-in whose viewers open as windows; any message it shows fails the test.
 struct Api : plot::testing::LoadedPlugin {
@@ -24,11 +31,11 @@ struct Api : plot::testing::LoadedPlugin {
     if (handle != nullptr) fail_on_messages();
   }
 
-  void mostrar(const char* data_class) {
+  void mostrar(const char* data_class, plot_variant* arguments = nullptr, int32_t count = 0) {
     plot_object* data = nullptr;
     plot_error error{};
     ASSERT_EQ(create(data_class, &data, &error), 0);
-    ASSERT_EQ(call(data, "mostrar", nullptr, 0, nullptr, &error), 0) << error.text;
+    ASSERT_EQ(call(data, "mostrar", arguments, count, nullptr, &error), 0) << error.text;
     release(data);
   }
 };
@@ -104,8 +111,17 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   Api second("Vorn");
   ASSERT_NE(first.handle, nullptr);
   ASSERT_NE(second.handle, nullptr);
-  first.mostrar("CDades_VORN_C");
-  second.mostrar("CDades_vorn");
+  // Empty regions: the outline, names and caption.
+  auto groups = std::make_unique<Vector_Punts_VORN_C>();
+  auto regions = std::make_unique<Vector_VORN>();
+  std::vector<plot_string> names;
+  plot_variant vornc[2] = {
+      record_argument(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
+      names_argument(1, 3, names)};
+  plot_variant vorn[2] = {
+      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)), vornc[1]};
+  first.mostrar("CDades_VORN_C", vornc, 2);
+  second.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(
       pump_until(first, [&] { return first.viewer_frames() >= 1 && second.viewer_frames() >= 1; }));
   int32_t w = 0, h = 0;

@@ -70,6 +70,18 @@ void PluginApi::invoke(plot_object* object, const char* method, const plot_varia
   variant_clear(&result);
 }
 
+void with_data_class(const PluginApi& api, const char* data_class,
+                     const std::function<void(plot_object*)>& use) {
+  plot_object* data = api.make(data_class);
+  try {
+    use(data);
+  } catch (...) {
+    api.release(data);
+    throw;
+  }
+  api.release(data);
+}
+
 plot_variant boolean_value(bool value) {
   plot_variant v{};
   v.type = PLOT_BOOL;

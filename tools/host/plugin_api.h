@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "plot_plugin.h"
@@ -35,6 +36,11 @@ struct PluginApi {
   void invoke(plot_object* object, const char* method, const plot_variant* arguments = nullptr,
               int32_t count = 0) const;
 };
+
+// Makes the data-entry class `data_class`, lets `use` set it up and call mostrar, and releases
+// it whether or not that fails.
+void with_data_class(const PluginApi& api, const char* data_class,
+                     const std::function<void(plot_object*)>& use);
 
 plot_variant boolean_value(bool value);
 plot_variant i2_value(int16_t value);

@@ -2,29 +2,21 @@
 // whether the window then shows.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "plot_plugin.h"
+#include "support/host_call.h"
 #include "ternary_viewer.h"
 
 namespace plot::testing {
 namespace {
 
-plot_variant record(const char* name, void* data, int32_t size) {
-  plot_variant v{};
-  v.type = PLOT_RECORD;
-  v.value.record = {name, data, size};
-  return v;
-}
-
 class TernaryInterface : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_EQ(plot_create("CDades_Ternary", &data_, nullptr), 0);
-    names_ = {"A", "B", "C", "D", "E", "F"};
     for (int i = 0; i < 3; ++i) v.add_point(0.2 + 0.2 * i, 0.2, {1, 0, 0}, 1);
   }
   void TearDown() override { plot_release(data_); }
@@ -38,28 +30,17 @@ class TernaryInterface : public ::testing::Test {
   int32_t mostrar(int32_t lower = 1, int32_t upper = 3,
                   const char* grid_name = PLOT_VECTOR_GRAELLA_NAME) {
     if (ViewerForm* form = FormSlot<TD>::existing()) form->window().unload();
-    std::vector<plot_string> items;
-    for (int32_t i = lower; i <= upper; ++i)
-      items.push_back({names_[static_cast<std::size_t>(i - lower)], 1});
+    std::vector<plot_string> names;
     plot_variant arguments[4] = {
-        record(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
-        record(grid_name, &v.grid(), sizeof(Vector_Graella)),
-        record(PLOT_VECTOR_PUNTS_PC_NAME, &v.components(), sizeof(Vector_Punts_PC)),
-        {}};
-    arguments[3].type = PLOT_STRINGS;
-    arguments[3].value.strings = {lower, upper, items.data()};
-    plot_error error{};
-    plot_variant result{};
-    const int32_t status = plot_call(data_, "mostrar", arguments, 4, &result, &error);
-    EXPECT_EQ(status, error.number);
-    // A failed mostrar leaves the window closed; a good one shows it.
-    EXPECT_EQ(plot_viewer_shown() != 0, status == 0) << error.text;
-    return status;
+        record_argument(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
+        record_argument(grid_name, &v.grid(), sizeof(Vector_Graella)),
+        record_argument(PLOT_VECTOR_PUNTS_PC_NAME, &v.components(), sizeof(Vector_Punts_PC)),
+        names_argument(lower, upper, names)};
+    return call_mostrar(data_, arguments, 4);
   }
 
   TernaryViewer v;
   plot_object* data_ = nullptr;
-  std::vector<const char*> names_;
 };
 
 TEST_F(TernaryInterface, CountsBeyondTheRecordsFailWhileDrawing) {

@@ -3,25 +3,15 @@
 #include <array>
 #include <memory>
 
-#include "core/com/plugin_definition.h"
-#include "support/plot_viewer.h"
+#include "support/form_viewer.h"
 #include "td_form.h"
 
 namespace plot::testing {
 
-// One ternary diagram shown off screen through CDades_Ternary, as a host shows it. Positions
-// are in the diagram frame: the triangle (0, 0), (0.5, 0.866), (1, 0); the drawing shifts the
-// frame by (-0.5, -0.5).
-class TernaryViewer : public PlotViewer<TernaryViewer> {
+// One ternary diagram shown off screen through CDades_Ternary, as a host shows it, in the
+// diagram frame: the triangle (0, 0), (0.5, 0.866), (1, 0).
+class TernaryViewer : public TernaryFrameViewer<TernaryViewer, TD, COpenGL_TD> {
  public:
-  static constexpr PluginKind kKind = PluginKind::ternary;
-  static constexpr double kFieldOfView = 25;
-  static constexpr Vec3 kShift = {-0.5, -0.5, 0};
-
-  TernaryViewer() {
-    if (ViewerForm* form = FormSlot<TD>::existing()) form->window().unload();
-  }
-
   CDades_Ternary data;
   StringArray coor{1, {"A", "B", "C"}};
   Vector_Punts& points() { return records_->points; }
@@ -44,9 +34,6 @@ class TernaryViewer : public PlotViewer<TernaryViewer> {
   }
 
   void show() { data.mostrar(points(), grid(), components(), coor); }
-
-  static ViewerForm& form() { return *FormSlot<TD>::existing(); }
-  static COpenGL_TD& renderer() { return static_cast<COpenGL_TD&>(*form().renderer()); }
 
  private:
   struct Records {

@@ -61,8 +61,7 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
                request.outliers ? "the outlier test" : "principal components");
   const Biplot plot = make_biplot(table, request.outliers);
   const plot_string coor[] = {{"PC1", 3}, {"PC2", 3}, {"PC3", 3}};
-  plot_object* data = api.make("CDades_biplot");
-  try {
+  with_data_class(api, "CDades_biplot", [&](plot_object* data) {
     api.set(data, "printeixos", boolean_value(request.names));
     api.set(data, "observation", boolean_value(true));
     api.set(data, "outlier_mark", boolean_value(request.outliers));
@@ -74,9 +73,5 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
         record_value(PLOT_VECTOR_LINIES_NAME, plot.rays.get(), sizeof(Vector_Linies)),
         strings_value(1, 3, coor)};
     api.invoke(data, "mostrar", arguments, 3);
-  } catch (...) {
-    api.release(data);
-    throw;
-  }
-  api.release(data);
+  });
 }

@@ -48,8 +48,7 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
 
   const std::vector<std::string> names = axis_names(table, request.transform);
   const std::vector<plot_string> items = counted(names);
-  plot_object* data = api.make("CDades_ALR");
-  try {
+  with_data_class(api, "CDades_ALR", [&](plot_object* data) {
     api.set(data, "formes", boolean_value(request.shapes));
     api.set(data, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
     api.set(data, "centreX", r8_value(centre(0) * scale));
@@ -58,9 +57,5 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
         record_value(PELLIN_VECTOR_PUNTS_ARL_NAME, record.get(), sizeof(Vector_Punts_arl)),
         strings_value(1, 2, items.data())};
     api.invoke(data, "mostrar", arguments, 2);
-  } catch (...) {
-    api.release(data);
-    throw;
-  }
-  api.release(data);
+  });
 }

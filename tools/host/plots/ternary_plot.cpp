@@ -7,14 +7,16 @@
 #include "plot_inputs.h"
 #include "plot_ternary_records.h"
 #include "stats/pca.h"
-#include "stats/ternary_frame.h"
+#include "stats/ternary_position.h"
 
 namespace {
 
 void place(Punt& p, double first, double second, double third) {
-  const auto xy = stats::ternary_point(first, second, third);
-  p.X = xy[0];
-  p.Y = xy[1];
+  stats::Matrix c(1, 3);
+  c << first, second, third;
+  const stats::Matrix xy = stats::ternary_positions(c);
+  p.X = xy(0, 0);
+  p.Y = xy(0, 1);
 }
 
 void fill_points(Vector_Punts& vp, const CompositionTable& table) {
@@ -109,8 +111,7 @@ void show_ternary(const PluginApi& api, const CompositionTable& table, const Plo
   if (request.overlay == TernaryOverlay::components) fill_components(records->components, table);
   const std::vector<plot_string> names = counted(table.part_names);
 
-  plot_object* ternary = api.make("CDades_Ternary");
-  try {
+  with_data_class(api, "CDades_Ternary", [&](plot_object* ternary) {
     api.set(ternary, "graella", string_value(graella_of(request.overlay)));
     api.set(ternary, "formes", boolean_value(request.shapes));
     api.set(ternary, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
@@ -120,9 +121,5 @@ void show_ternary(const PluginApi& api, const CompositionTable& table, const Plo
         record_value(PLOT_VECTOR_PUNTS_PC_NAME, &records->components, sizeof(Vector_Punts_PC)),
         strings_value(1, 3, names.data())};
     api.invoke(ternary, "mostrar", arguments, 4);
-  } catch (...) {
-    api.release(ternary);
-    throw;
-  }
-  api.release(ternary);
+  });
 }

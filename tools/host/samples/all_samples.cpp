@@ -2,6 +2,8 @@
 #include "pellin_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
+#include "vorn_sample.h"
+#include "vornc_sample.h"
 
 std::vector<Sample> all_samples() {
   return {
@@ -15,7 +17,8 @@ std::vector<Sample> all_samples() {
       {"ternary", "pc", &show_ternary_components},
       {"ternary", "Error", &show_ternary_points_only},
       {"Quadrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Quadrel"); }},
-      {"Vorn", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_vorn"); }},
-      {"Vornc", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_VORN_C"); }},
+      {"Vorn", "regions", &show_vorn_regions},
+      {"Vornc", "dots", &show_vornc_dots},
+      {"Vornc", "markers", &show_vornc_markers},
   };
 }

@@ -1,0 +1,61 @@
+// The predictive-region plot drawn off screen, read back where its lines and texts should be.
+#include <gtest/gtest.h>
+
+#include "vorn_viewer.h"
+
+namespace plot::testing {
+namespace {
+
+constexpr double kTop = 0.866;
+
+TEST(VornCaption, NamesAllThreeLevelsWhateverIsDrawn) {
+  Vector_VORN regions{};
+  regions.VPVORN[0].alpha = 0.5f;  // carried, never named
+  regions.VPVORN[1].alpha = 0.9f;
+  regions.VPVORN[2].alpha = 0.95f;
+  regions.VPVORN[3].alpha = 0.99f;
+  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   0.99 ");
+  regions.VPVORN[3].alpha = 1.0e-5f;
+  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   1E-05 ");
+}
+
+TEST(VornDrawing, NoRegionsLeaveOutlineNamesAndCaption) {
+  VornViewer v;
+  v.set_region(1, {{0.3, 0.2}, {0.7, 0.2}}, {{0.3, 0.15}, {0.7, 0.15}});
+  v.regions().nNivells = 0;
+  v.show();
+  ASSERT_TRUE(v.form().shown());
+  EXPECT_TRUE(v.seen_near(0.25, kTop / 2, kBlack));       // the left edge
+  EXPECT_TRUE(v.seen_near(0.5, 0, kBlack));               // the bottom edge
+  EXPECT_FALSE(v.seen_near(0.5, 0.2, kBlack, 2));         // region 1 is not drawn
+  EXPECT_GT(v.ink_between(0.45, 0.89, 0.55, 0.95), 20);   // coor(1) over the top
+  EXPECT_GT(v.ink_between(-0.1, -0.05, -0.04, 0.0), 20);  // coor(2), lower than ternary's
+  EXPECT_GT(v.ink_between(1.0, -0.05, 1.06, 0.0), 20);    // coor(3)
+  EXPECT_GT(v.ink_between(-0.1, -0.15, 0.5, -0.1), 300);  // the caption
+}
+
+TEST(VornDrawing, EachRegionIsItsBranchesJoinedAtBothEnds) {
+  VornViewer v;
+  v.set_region(1, {{0.3, 0.2}, {0.5, 0.5}, {0.7, 0.2}}, {{0.3, 0.1}, {0.7, 0.1}});
+  v.set_region(2, {{0.4, 0.25}}, {{0.6, 0.25}});  // one point each: the two joins only
+  v.set_region(3, {{0.2, 0.05}, {0.8, 0.05}}, {{0.2, 0.05}, {0.8, 0.05}});
+  v.regions().nNivells = 2;
+  v.show();
+  struct Probe {
+    const char* what;
+    double x, y;
+    bool black;
+  };
+  for (const Probe& p :
+       {Probe{"first branch, first segment", 0.4, 0.35, true},
+        Probe{"first branch, second segment", 0.6, 0.35, true},
+        Probe{"second branch", 0.5, 0.1, true}, Probe{"join of the first points", 0.3, 0.15, true},
+        Probe{"join of the last points", 0.7, 0.15, true},
+        Probe{"region 2's joins", 0.5, 0.25, true},
+        Probe{"no segment past region 2's one point", 0.2, 0.125, false},
+        Probe{"region 3, beyond nNivells", 0.5, 0.05, false}})
+    EXPECT_EQ(v.seen_near(p.x, p.y, kBlack), p.black) << p.what;
+}
+
+}  // namespace
+}  // namespace plot::testing

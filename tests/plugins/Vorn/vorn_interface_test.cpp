@@ -1,0 +1,97 @@
+// mostrar as a host calls it, through the C interface: every failure reaches the host and no
+// window shows; a close lets the renderer go at once.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "plot_plugin.h"
+#include "support/host_call.h"
+#include "vorn_viewer.h"
+
+namespace plot::testing {
+namespace {
+
+class VornInterface : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(plot_create("CDades_vorn", &data_, nullptr), 0);
+    three_full_regions();
+  }
+  void TearDown() override { plot_release(data_); }
+
+  // Nested circles of 101 points a branch, as the host's regions come.
+  void three_full_regions() {
+    v.regions().nNivells = 3;
+    for (int k = 1; k <= 3; ++k) {
+      Vector_Punts_VORN& r = v.regions().VPVORN[k];
+      r.long1 = r.long2 = 101;
+      for (int i = 0; i < 101; ++i) {
+        const double t = M_PI * i / 100;
+        const double size = 0.05 * k;
+        r.Punts1[i] = {0.5 + size * std::cos(t), 0.3 + size * std::sin(t), {}, 0};
+        r.Punts2[i] = {0.5 + size * std::cos(t), 0.3 - size * std::sin(t), {}, 0};
+      }
+    }
+  }
+
+  int32_t mostrar(int32_t lower = 1, int32_t upper = 3, const char* name = PLOT_VECTOR_VORN_NAME) {
+    if (ViewerForm* form = FormSlot<VORN>::existing()) form->window().unload();
+    std::vector<plot_string> names;
+    plot_variant arguments[2] = {record_argument(name, &v.regions(), sizeof(Vector_VORN)),
+                                 names_argument(lower, upper, names)};
+    return call_mostrar(data_, arguments, 2);
+  }
+
+  VornViewer v;
+  plot_object* data_ = nullptr;
+};
+
+TEST_F(VornInterface, CountsBeyondTheRecordFailWhileDrawing) {
+  struct Case {
+    const char* what;
+    std::function<void(Vector_VORN&)> change;
+    int32_t error;
+  };
+  const std::vector<Case> cases = {
+      {"three full regions", [](Vector_VORN&) {}, 0},
+      {"nNivells 4", [](Vector_VORN& r) { r.nNivells = 4; }, 9},
+      {"nNivells -1", [](Vector_VORN& r) { r.nNivells = -1; }, 0},
+      {"long1 0", [](Vector_VORN& r) { r.VPVORN[2].long1 = 0; }, 9},
+      {"long2 0", [](Vector_VORN& r) { r.VPVORN[1].long2 = 0; }, 9},
+      {"long1 -5", [](Vector_VORN& r) { r.VPVORN[3].long1 = -5; }, 9},
+      {"long2 102", [](Vector_VORN& r) { r.VPVORN[3].long2 = 102; }, 9},
+      {"long1 0 beyond nNivells",
+       [](Vector_VORN& r) {
+         r.nNivells = 2;
+         r.VPVORN[3].long1 = 0;
+       },
+       0},
+  };
+  for (const Case& c : cases) {
+    three_full_regions();
+    c.change(v.regions());
+    EXPECT_EQ(mostrar(), c.error) << c.what;
+  }
+}
+
+TEST_F(VornInterface, CoorAndRecordAreChecked) {
+  EXPECT_EQ(mostrar(0, 2), 9);
+  EXPECT_EQ(mostrar(2, 4), 9);
+  EXPECT_EQ(mostrar(1, 3, "Vector_Punts"), 13);
+  EXPECT_EQ(mostrar(0, 3), 0);
+}
+
+TEST_F(VornInterface, ClosingReleasesTheRendererWithItsData) {
+  ASSERT_EQ(mostrar(), 0);
+  EXPECT_EQ(v.renderer().regions().VPVORN[3].long2, 101);
+  plot_error error{};
+  EXPECT_EQ(plot_viewer_close(&error), 0) << error.text;
+  EXPECT_EQ(plot_viewer_shown(), 0);
+  EXPECT_EQ(FormSlot<VORN>::existing()->renderer(), nullptr);
+  EXPECT_TRUE(v.log.messages.empty());
+}
+
+}  // namespace
+}  // namespace plot::testing

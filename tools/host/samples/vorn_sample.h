@@ -1,0 +1,6 @@
+#pragma once
+
+#include "sample.h"
+
+// The silty soils' predictive regions at 0.90, 0.95 and 0.99.
+void show_vorn_regions(const PluginApi& api);
