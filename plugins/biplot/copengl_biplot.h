@@ -8,6 +8,7 @@
 #include "core/render/renderer.h"
 #include "plot_biplot_records.h"
 #include "plugins/biplot_family/biplot_steps.h"
+#include "plugins/biplot_family/owned_rays.h"
 
 namespace plot {
 
@@ -18,14 +19,7 @@ class COpenGL_biplot : public Renderer {
   static constexpr PluginKind kKind = PluginKind::biplot;
   COpenGL_biplot() : Renderer(profile_of(kKind)) {}
 
-  // The rays as the renderer keeps them: Vector_Linies with its names owned here.
-  struct Rays {
-    PuntBi Punts[PLOT_BIPLOT_RAYS]{};
-    FixedArray<std::string, 0, PLOT_BIPLOT_RAYS - 1> nomeixos;
-    int16_t long_ = 0;
-    float cpe[PLOT_BIPLOT_RAYS]{};
-    int16_t rang = 0;
-  };
+  using Rays = biplot::OwnedRays<PuntBi>;
 
   double centreX = 0;
   double centreY = 0;
