@@ -1,4 +1,5 @@
 #include "havrel_classes.h"
+#include "plugins/biplot_family/biplot_record_names.h"
 
 namespace plot {
 
@@ -13,7 +14,8 @@ const PluginDefinition& plugin_definition() {
                 .property("printeixos", &COpenGL_Havrel::printeixos)
                 .property("observation", &COpenGL_Havrel::observation)
                 .property("outlier_mark", &COpenGL_Havrel::outlier_mark)
-                .property("labels", &COpenGL_Havrel::labels);
+                .property("labels", &COpenGL_Havrel::labels)
+                .method("Passar_Punts", &COpenGL_Havrel::Passar_Punts);
           });
   return definition;
 }
