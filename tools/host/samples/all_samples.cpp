@@ -1,10 +1,12 @@
+#include "biplot_sample.h"
 #include "pellin_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
 
 std::vector<Sample> all_samples() {
   return {
-      {"biplot", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_biplot"); }},
+      {"biplot", "dots", &show_biplot_dots},
+      {"biplot", "shapes", &show_biplot_shapes},
       {"Havrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Havrel"); }},
       {"Pellin", "dots", &show_pellin_dots},
       {"Pellin", "markers", &show_pellin_markers},
