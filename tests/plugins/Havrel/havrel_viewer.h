@@ -10,7 +10,7 @@
 
 namespace plot::testing {
 
-// The options file's eleven values; the defaults draw colours with a legend, rays by name.
+// The options file's values; the defaults draw colours with a legend and rays by name.
 struct HavrelOptions {
   int nGrups = 0;
   int nLinies = 0;
@@ -18,20 +18,14 @@ struct HavrelOptions {
   int modeDibuix = 1;
   bool printeixos = true;
   bool outlier_mark = false;
-  bool labels = false;
   int nRang = 0;
 
   std::string text() const {
-    const auto logical = [](bool b) { return std::string(b ? "#TRUE#" : "#FALSE#"); };
-    return std::to_string(nGrups) + "," + std::to_string(nLinies) + "," + logical(observation) +
-           "," + std::to_string(modeDibuix) + "," + logical(printeixos) + "," +
-           logical(outlier_mark) + "," + logical(labels) + "," + std::to_string(nRang) +
-           ",\"PC1\",\"PC2\",\"PC3\"\r\n";
+    const auto logical = [](bool b) { return std::string(b ? ",#TRUE#" : ",#FALSE#"); };
+    return std::to_string(nGrups) + "," + std::to_string(nLinies) + logical(observation) + "," +
+           std::to_string(modeDibuix) + logical(printeixos) + logical(outlier_mark) + ",#FALSE#," +
+           std::to_string(nRang) + ",\"PC1\",\"PC2\",\"PC3\"\r\n";
   }
-};
-
-struct PointRow {
-  double x, y, z, group, outlier;
 };
 
 // One 3D biplot shown off screen through CDades_Havrel, from exchange files written into a
@@ -52,21 +46,13 @@ class HavrelViewer : public PlotViewer<HavrelViewer> {
   bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
   void write(const std::string& name, const std::string& bytes) { write_file(file(name), bytes); }
 
-  // The four files; the points file only when there are points.
-  void write_files(const HavrelOptions& options, const std::vector<PointRow>& points = {},
+  // The four files; rows of points are "x,y,z,group,outlier", none means no points file.
+  void write_files(const HavrelOptions& options, const std::string& points = "",
                    const std::string& rays = " ", const std::string& proportions = " ") {
     write("opcionsBiplot.qvm", options.text());
     write("rangBiplot.qvm", proportions);
     write("liniesBiplot.qvm", rays);
-    if (!points.empty()) write("puntsBiplot.qvm", rows_text(points));
-  }
-
-  static std::string rows_text(const std::vector<PointRow>& points) {
-    std::string text;
-    for (const PointRow& p : points)
-      text += std::to_string(p.x) + "," + std::to_string(p.y) + "," + std::to_string(p.z) + "," +
-              number(p.group) + "," + number(p.outlier) + "\r\n";
-    return text;
+    if (!points.empty()) write("puntsBiplot.qvm", points);
   }
 
   void show() { data.mostrar(); }
@@ -79,9 +65,8 @@ class HavrelViewer : public PlotViewer<HavrelViewer> {
   // The colour where a model point lands with the renderer's present angles and field of view.
   static Colour colour_at3(double x, double y, double z) {
     const COpenGL_Havrel& r = renderer();
-    const Image& image = picture();
-    const WindowPoint w = project(profile_of(kKind), r.m_fieldOfView, image.width, image.height,
-                                  {x, y, z}, {r.xAngle, r.yAngle, r.zAngle});
+    const WindowPoint w = project(profile_of(kKind), r.m_fieldOfView, picture().width,
+                                  picture().height, {x, y, z}, {r.xAngle, r.yAngle, r.zAngle});
     return pixel(w.x, w.y);
   }
 
@@ -89,13 +74,13 @@ class HavrelViewer : public PlotViewer<HavrelViewer> {
   std::filesystem::path folder = make_temp_folder();
 
  private:
-  static std::string number(double v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", v);
-    return text;
-  }
-
   ScopedEnvironment profile_{"USERPROFILE", folder.c_str()};
 };
+
+inline std::string repeated(const std::string& row, int rows) {
+  std::string text;
+  for (int n = 0; n < rows; ++n) text += row;
+  return text;
+}
 
 }  // namespace plot::testing
