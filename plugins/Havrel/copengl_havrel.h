@@ -8,24 +8,18 @@
 #include "core/render/renderer.h"
 #include "havrel_tables.h"
 #include "plot_biplot_records.h"
+#include "plugins/biplot_family/biplot_flags.h"
 #include "plugins/biplot_family/owned_rays.h"
 
 namespace plot {
 
 // The renderer of the 3D biplot: observations and variable rays in space, drawn from the
-// tables its Initialize fills from the host's exchange files.
-class COpenGL_Havrel : public Renderer {
+// tables its Initialize fills from the host's exchange files; the options file sets its flags
+// and nGrups.
+class COpenGL_Havrel : public Renderer, public BiplotRendererFlags {
  public:
   static constexpr PluginKind kKind = PluginKind::Havrel;
   COpenGL_Havrel() : Renderer(profile_of(kKind)) {}
-
-  double centreX = 0;
-  double centreY = 0;
-  // Set from the options file; nGrups too.
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
 
   // Keeps copies of the 3D records and coor(1) to coor(3). Part of the interface only: the
   // drawing reads the exchange tables, never these.

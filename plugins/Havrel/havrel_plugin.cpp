@@ -9,13 +9,7 @@ const PluginDefinition& plugin_definition() {
           PluginKind::Havrel,
           [](auto& c) { add_biplot_flags(c).method("mostrar", &CDades_Havrel::mostrar); },
           [](auto& c) {
-            c.property("centreX", &COpenGL_Havrel::centreX)
-                .property("centreY", &COpenGL_Havrel::centreY)
-                .property("printeixos", &COpenGL_Havrel::printeixos)
-                .property("observation", &COpenGL_Havrel::observation)
-                .property("outlier_mark", &COpenGL_Havrel::outlier_mark)
-                .property("labels", &COpenGL_Havrel::labels)
-                .method("Passar_Punts", &COpenGL_Havrel::Passar_Punts);
+            add_biplot_renderer_flags(c).method("Passar_Punts", &COpenGL_Havrel::Passar_Punts);
           });
   return definition;
 }

@@ -12,13 +12,7 @@ const PluginDefinition& plugin_definition() {
           COpenGL_biplot::kKind,
           [](auto& c) { add_biplot_flags(c).method("mostrar", &CDades_biplot::mostrar); },
           [](auto& c) {
-            c.property("centreX", &COpenGL_biplot::centreX)
-                .property("centreY", &COpenGL_biplot::centreY)
-                .property("printeixos", &COpenGL_biplot::printeixos)
-                .property("observation", &COpenGL_biplot::observation)
-                .property("outlier_mark", &COpenGL_biplot::outlier_mark)
-                .property("labels", &COpenGL_biplot::labels)
-                .method("Passar_Punts", &COpenGL_biplot::Passar_Punts);
+            add_biplot_renderer_flags(c).method("Passar_Punts", &COpenGL_biplot::Passar_Punts);
           });
   return definition;
 }

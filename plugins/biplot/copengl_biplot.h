@@ -7,6 +7,7 @@
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
 #include "plot_biplot_records.h"
+#include "plugins/biplot_family/biplot_flags.h"
 #include "plugins/biplot_family/biplot_steps.h"
 #include "plugins/biplot_family/owned_rays.h"
 
@@ -14,19 +15,12 @@ namespace plot {
 
 // The 2D biplot: observations as dots or marker shapes with outliers marked, their numbers,
 // the variables' rays with their names or numbers, and the legends around them.
-class COpenGL_biplot : public Renderer {
+class COpenGL_biplot : public Renderer, public BiplotRendererFlags {
  public:
   static constexpr PluginKind kKind = PluginKind::biplot;
   COpenGL_biplot() : Renderer(profile_of(kKind)) {}
 
   using Rays = biplot::OwnedRays<PuntBi>;
-
-  double centreX = 0;
-  double centreY = 0;
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
 
   // Copies the observations whole, the rays field by field with their names' bytes, then
   // coor_temp(1) to (3): the host may free or change everything once this returns. A name

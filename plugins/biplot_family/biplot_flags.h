@@ -29,4 +29,25 @@ ClassBuilder<C>& add_biplot_flags(ClassBuilder<C>& c) {
       .property("nGrups", &BiplotFlags::nGrups);
 }
 
+// The biplot renderers' own properties; formes and nGrups are every renderer's. centreX and
+// centreY are part of the interface, but no biplot drawing reads them.
+struct BiplotRendererFlags {
+  double centreX = 0;
+  double centreY = 0;
+  Boolean printeixos;
+  Boolean observation;
+  Boolean outlier_mark;
+  Boolean labels;
+};
+
+template <typename C>
+ClassBuilder<C>& add_biplot_renderer_flags(ClassBuilder<C>& c) {
+  return c.property("centreX", &BiplotRendererFlags::centreX)
+      .property("centreY", &BiplotRendererFlags::centreY)
+      .property("printeixos", &BiplotRendererFlags::printeixos)
+      .property("observation", &BiplotRendererFlags::observation)
+      .property("outlier_mark", &BiplotRendererFlags::outlier_mark)
+      .property("labels", &BiplotRendererFlags::labels);
+}
+
 }  // namespace plot
