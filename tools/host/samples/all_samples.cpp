@@ -1,4 +1,5 @@
 #include "biplot_sample.h"
+#include "havrel_sample.h"
 #include "pellin_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
@@ -9,7 +10,9 @@ std::vector<Sample> all_samples() {
   return {
       {"biplot", "dots", &show_biplot_dots},
       {"biplot", "shapes", &show_biplot_shapes},
-      {"Havrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Havrel"); }},
+      {"Havrel", "colours", &show_havrel_colours},
+      {"Havrel", "turned", &show_havrel_colours_turned},
+      {"Havrel", "shapes", &show_havrel_shapes},
       {"Pellin", "dots", &show_pellin_dots},
       {"Pellin", "markers", &show_pellin_markers},
       {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
