@@ -40,6 +40,7 @@ bool PluginApi::load(const std::string& folder, const std::string& plugin, std::
          bind(handle, "plot_viewer_frames", viewer_frames, error) &&
          bind(handle, "plot_viewer_write_png", viewer_write_png, error) &&
          bind(handle, "plot_viewer_close", viewer_close, error) &&
+         bind(handle, "plot_viewer_click", viewer_click, error) &&
          bind(handle, "plot_ui_wait", ui_wait, error);
 }
 
@@ -66,6 +67,11 @@ void PluginApi::invoke(plot_object* object, const char* method, const plot_varia
   plot_variant result{};
   check(call(object, method, arguments, count, &result, &error), error);
   variant_clear(&result);
+}
+
+void PluginApi::click(const char* button) const {
+  plot_error error{};
+  check(viewer_click(button, &error), error);
 }
 
 plot_variant boolean_value(bool value) {

@@ -21,6 +21,7 @@ struct PluginApi {
   decltype(&plot_viewer_frames) viewer_frames = nullptr;
   decltype(&plot_viewer_write_png) viewer_write_png = nullptr;
   decltype(&plot_viewer_close) viewer_close = nullptr;
+  decltype(&plot_viewer_click) viewer_click = nullptr;
   decltype(&plot_ui_wait) ui_wait = nullptr;
 
   // Loads `folder`/`name`.so; false with the reason in `error`.
@@ -32,6 +33,8 @@ struct PluginApi {
   void set(plot_object* object, const char* property, const plot_variant& value) const;
   void invoke(plot_object* object, const char* method, const plot_variant* arguments = nullptr,
               int32_t count = 0) const;
+  // Presses a viewer button by name ("Rot_YY"), as a user would.
+  void click(const char* button) const;
 };
 
 plot_variant boolean_value(bool value);
