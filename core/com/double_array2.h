@@ -18,8 +18,7 @@ class DoubleArray2 {
         row_upper_(row_upper),
         column_lower_(column_lower),
         column_upper_(column_upper) {
-    if (row_upper < row_lower - 1 || column_upper < column_lower - 1)
-      raise(ErrorNumber::SubscriptOutOfRange);
+    if (rows() < 0 || columns() < 0) raise(ErrorNumber::SubscriptOutOfRange);
     items_.assign(static_cast<std::size_t>(rows()) * static_cast<std::size_t>(columns()), 0.0);
   }
 
