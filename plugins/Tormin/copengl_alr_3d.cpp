@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <initializer_list>
+#include <string_view>
 
 #include "core/errors/checked_int16.h"
 #include "core/exchange/exchange_file.h"
@@ -23,7 +24,7 @@ double log_ratio(double numerator, double divisor, int power, std::initializer_l
   for (const double part : parts)
     if (part < 0) raise(ErrorNumber::InvalidCall);
   const double ratio = numerator / std::pow(divisor, power);
-  if (!(ratio > 0)) raise(ErrorNumber::InvalidCall);  // a zero part, or an underflow
+  if (!(ratio > 0)) raise(ErrorNumber::InvalidCall);  // a zero part, an underflow, NaN
   return std::log(ratio);
 }
 

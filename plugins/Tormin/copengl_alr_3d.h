@@ -37,14 +37,9 @@ class COpenGL_alr_3D : public Renderer {
   void Calcul_Dades(DoubleArray2& Dades);
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
-  const std::string& transformation() const { return transformacio_; }
-  int16_t drawing_mode() const { return modeDibuix_; }
-  const std::string& axis_name(int32_t k) const { return nomsEixos_(k); }
   int16_t observation_count() const { return nPunts_; }
   int16_t group(int32_t n) const { return grup_(n); }
   Vec3 coordinates(int32_t n) const { return {coordX_(n), coordY_(n), coordZ_(n)}; }
-  const Vector_Punts_Tormin& passed_points() const { return passed_; }
-  const std::string& passed_name(int32_t index) const { return passed_names_(index); }
 
  protected:
   bool load_exchange_data() override;
