@@ -12,7 +12,7 @@
 namespace plot {
 namespace {
 
-// Part 4 is the divisor of the additive log-ratios; "alr" or anything else selects the
+// The fourth part is the divisor of the additive log-ratios; "alr" or anything else selects the
 // balances.
 constexpr std::string_view kAdditive = "ALR";
 

@@ -32,7 +32,7 @@ class COpenGL_alr_3D : public Renderer {
 
   // Kept and never drawn: the interface has it.
   void Passar_Punts(Vector_Punts_Tormin& VPtemp, StringArray& coor_temp);
-  // The additive log-ratios against part 4 when transformacio is exactly "ALR", else the
+  // The additive log-ratios against the fourth part when transformacio is exactly "ALR", else the
   // balances; all three coordinates scaled by one factor so the widest spans at most 1.
   void Calcul_Dades(DoubleArray2& Dades);
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;

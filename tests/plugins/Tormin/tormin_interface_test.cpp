@@ -56,7 +56,7 @@ TEST_F(TorminRenderer, CalculDadesReadsTheHostsArrayRowByRowWithinItsBounds) {
       {"rows 1 To 2", parts_variant(&fine[0][0], 1, 2, 4), 0},
       {"a zero divisor", parts_variant(&zero_divisor[0][0], 1, 2, 4), 11},
       {"rows 0 To 1 lack row 2", parts_variant(&fine[0][0], 0, 1, 4), 9},
-      {"columns 1 To 3 lack part 4", parts_variant(&fine[0][0], 1, 2, 3), 9},
+      {"columns 1 To 3 lack the fourth part", parts_variant(&fine[0][0], 1, 2, 3), 9},
       {"one number", not_an_array, 13},
   };
   for (const Case& c : cases) EXPECT_EQ(call("Calcul_Dades", &c.argument, 1), c.error) << c.what;
