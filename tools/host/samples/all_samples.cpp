@@ -3,6 +3,7 @@
 #include "pellin_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
+#include "tormin_sample.h"
 #include "vorn_sample.h"
 #include "vornc_sample.h"
 
@@ -15,7 +16,9 @@ std::vector<Sample> all_samples() {
       {"Havrel", "shapes", &show_havrel_shapes},
       {"Pellin", "dots", &show_pellin_dots},
       {"Pellin", "markers", &show_pellin_markers},
-      {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
+      {"Tormin", "alr-dots", &show_tormin_alr_dots},
+      {"Tormin", "balance-shapes", &show_tormin_balance_shapes},
+      {"Tormin", "rotated", &show_tormin_rotated},
       {"ternary", "grid", &show_ternary_grid},
       {"ternary", "pc", &show_ternary_components},
       {"ternary", "Error", &show_ternary_points_only},

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "../../../plugins/Pellin/Pellin_records.h"
+#include "normal_draw.h"
 #include "sample.h"
 
 namespace {
@@ -26,14 +27,6 @@ struct Composition {
   int16_t group;
 };
 
-// A standard normal draw from the engine's raw output, so the sample is the same with every
-// standard library.
-double normal(std::mt19937& engine) {
-  const double u1 = (static_cast<double>(engine()) + 1.0) / 4294967297.0;
-  const double u2 = static_cast<double>(engine()) / 4294967296.0;
-  return std::sqrt(-2 * std::log(u1)) * std::cos(2 * M_PI * u2);
-}
-
 // Logistic-normal compositions around a different centre for each group, closed to 1.
 std::array<Composition, kGroups * kPerGroup> make_compositions() {
   constexpr double kCentre[kGroups][2] = {{0.9, 0.3}, {-0.5, 0.8}, {0.2, -0.9}};
@@ -41,8 +34,8 @@ std::array<Composition, kGroups * kPerGroup> make_compositions() {
   std::array<Composition, kGroups * kPerGroup> sample{};
   for (int g = 0; g < kGroups; ++g)
     for (int k = 0; k < kPerGroup; ++k) {
-      const double a = std::exp(kCentre[g][0] + 0.35 * normal(engine));
-      const double b = std::exp(kCentre[g][1] + 0.35 * normal(engine));
+      const double a = std::exp(kCentre[g][0] + 0.35 * standard_normal(engine));
+      const double b = std::exp(kCentre[g][1] + 0.35 * standard_normal(engine));
       const double total = a + b + 1;
       sample[static_cast<std::size_t>(g * kPerGroup + k)] = {{a / total, b / total, 1 / total},
                                                              static_cast<int16_t>(g + 1)};
