@@ -22,14 +22,15 @@ extern "C" {
 
 typedef enum plot_type {
   PLOT_EMPTY = 0,
-  PLOT_BOOL = 1,   /* boolean, 16 bits */
-  PLOT_I2 = 2,     /* 16-bit integer */
-  PLOT_I4 = 3,     /* 32-bit integer */
-  PLOT_R4 = 4,     /* 32-bit float */
-  PLOT_R8 = 5,     /* 64-bit float */
-  PLOT_STRING = 6, /* counted string */
-  PLOT_RECORD = 7, /* a record of the plug-in's header, by reference */
-  PLOT_STRINGS = 8 /* one-dimensional string array with its bounds */
+  PLOT_BOOL = 1,     /* boolean, 16 bits */
+  PLOT_I2 = 2,       /* 16-bit integer */
+  PLOT_I4 = 3,       /* 32-bit integer */
+  PLOT_R4 = 4,       /* 32-bit float */
+  PLOT_R8 = 5,       /* 64-bit float */
+  PLOT_STRING = 6,   /* counted string */
+  PLOT_RECORD = 7,   /* a record of the plug-in's header, by reference */
+  PLOT_STRINGS = 8,  /* one-dimensional string array with its bounds */
+  PLOT_R8_ARRAY2 = 9 /* two-dimensional array of 64-bit floats with its bounds */
 } plot_type;
 
 typedef struct plot_string {
@@ -49,6 +50,19 @@ typedef struct plot_strings {
   const plot_string* items; /* upper - lower + 1 items */
 } plot_strings;
 
+/* A two-dimensional array of 64-bit floats declared (row_lower To row_upper, column_lower To
+ * column_upper), e.g. Tormin's parts (1 To 6000, 1 To 4). The items are stored row by row, as
+ * a C array double[rows][columns]: element (r, c) is
+ * items[(r - row_lower) * (column_upper - column_lower + 1) + (c - column_lower)].
+ * The plug-in reads the items during the call only; the host keeps them. */
+typedef struct plot_r8_array2 {
+  int32_t row_lower;
+  int32_t row_upper;
+  int32_t column_lower;
+  int32_t column_upper;
+  const double* items;
+} plot_r8_array2;
+
 typedef struct plot_variant {
   plot_type type;
   union {
@@ -60,6 +74,7 @@ typedef struct plot_variant {
     plot_string string; /* a string returned by the plug-in is freed by plot_variant_clear */
     plot_record record;
     plot_strings strings;
+    plot_r8_array2 r8_array2;
   } value;
 } plot_variant;
 

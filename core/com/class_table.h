@@ -70,6 +70,11 @@ inline StringArray from_variant<StringArray>(const plot_variant& v) {
   return as_strings(v);
 }
 
+template <>
+inline DoubleArray2 from_variant<DoubleArray2>(const plot_variant& v) {
+  return as_r8_array2(v);
+}
+
 template <typename T>
 concept Record = std::is_class_v<T> && requires {
   RecordName<T>::value;

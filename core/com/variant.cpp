@@ -1,5 +1,6 @@
 #include "core/com/variant.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -82,6 +83,20 @@ StringArray as_strings(const plot_variant& value) {
     items.push_back(as_string(item));
   }
   return StringArray(array.lower, std::move(items));
+}
+
+DoubleArray2 as_r8_array2(const plot_variant& value) {
+  if (value.type != PLOT_R8_ARRAY2) raise(ErrorNumber::TypeMismatch);
+  const plot_r8_array2& array = value.value.r8_array2;
+  // In 64 bits: a lower bound of the smallest 32-bit value must not wrap.
+  if (int64_t{array.row_upper} < int64_t{array.row_lower} - 1 ||
+      int64_t{array.column_upper} < int64_t{array.column_lower} - 1)
+    raise(ErrorNumber::InvalidCall);
+  DoubleArray2 copy(array.row_lower, array.row_upper, array.column_lower, array.column_upper);
+  const int64_t count = copy.rows() * copy.columns();
+  if (count > 0 && array.items == nullptr) raise(ErrorNumber::InvalidCall);
+  std::copy(array.items, array.items + count, copy.data());
+  return copy;
 }
 
 plot_variant variant_of(int16_t value) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/com/double_array2.h"
 #include "core/com/string_array.h"
 #include "core/errors/runtime_error.h"
 #include "core/render/boolean.h"
@@ -19,6 +20,8 @@ double as_double(const plot_variant& value);
 Boolean as_boolean(const plot_variant& value);
 std::string as_string(const plot_variant& value);
 StringArray as_strings(const plot_variant& value);
+// A copy of the host's array, with its bounds.
+DoubleArray2 as_r8_array2(const plot_variant& value);
 
 // Records carry their type name so a host cannot hand one record for another.
 template <typename Record>

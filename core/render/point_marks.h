@@ -15,6 +15,7 @@ struct PointMark {
   double y;
   const float* colour;  // red, green, blue
   int16_t forma;
+  double z = 0;  // the plane plots leave it at 0
 };
 
 // Points 0 to count - 1, each the black marker of its shape (nothing outside 1 to 10).
@@ -25,21 +26,21 @@ void draw_point_markers(const MarkerLists& markers, int32_t count, PointAt&& poi
     const PointMark p = point(i);
     const MatrixScope at_point;
     glColor3f(0, 0, 0);
-    glTranslatef(static_cast<float>(p.x), static_cast<float>(p.y), 0);
+    glTranslatef(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
     call_marker(markers, p.forma);
   }
 }
 
-// Points 0 to count - 1 as dots of `size` pixels in their own colours, at depth `z` (in front
-// of lines drawn at 0).
+// Points 0 to count - 1 as dots of `size` pixels in their own colours, moved `front` along z
+// (the plane plots put them in front of lines drawn at 0).
 template <typename PointAt>
-void draw_point_dots(int32_t count, float size, float z, PointAt&& point) {
+void draw_point_dots(int32_t count, float size, float front, PointAt&& point) {
   glPointSize(size);
   const PrimitiveScope dots(GL_POINTS);
   for (int32_t i = 0; i < count; ++i) {
     const PointMark p = point(i);
     glColor3f(p.colour[0], p.colour[1], p.colour[2]);
-    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), z);
+    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z) + front);
   }
 }
 

@@ -1,21 +1,10 @@
 #pragma once
 
+#include "copengl_havrel.h"
 #include "core/com/plugin_builder.h"
 #include "plugins/biplot_family/biplot_flags.h"
 
 namespace plot {
-
-class COpenGL_Havrel : public Renderer {
- public:
-  static constexpr PluginKind kKind = PluginKind::Havrel;
-  COpenGL_Havrel() : Renderer(profile_of(kKind)) {}
-  double centreX = 0;
-  double centreY = 0;
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
-};
 
 using bi_3D = SelfLoadingForm<COpenGL_Havrel>;
 

@@ -1,4 +1,5 @@
 #include "havrel_classes.h"
+#include "plugins/biplot_family/biplot_record_names.h"
 
 namespace plot {
 
@@ -8,12 +9,7 @@ const PluginDefinition& plugin_definition() {
           PluginKind::Havrel,
           [](auto& c) { add_biplot_flags(c).method("mostrar", &CDades_Havrel::mostrar); },
           [](auto& c) {
-            c.property("centreX", &COpenGL_Havrel::centreX)
-                .property("centreY", &COpenGL_Havrel::centreY)
-                .property("printeixos", &COpenGL_Havrel::printeixos)
-                .property("observation", &COpenGL_Havrel::observation)
-                .property("outlier_mark", &COpenGL_Havrel::outlier_mark)
-                .property("labels", &COpenGL_Havrel::labels);
+            add_biplot_renderer_flags(c).method("Passar_Punts", &COpenGL_Havrel::Passar_Punts);
           });
   return definition;
 }

@@ -5,9 +5,8 @@
 
 #include "Pellin_records.h"
 #include "core/com/string_array.h"
-#include "core/errors/fixed_array.h"
-#include "core/render/point_marks.h"
 #include "core/render/renderer.h"
+#include "plugins/logratio_family/logratio_scene.h"
 
 namespace plot {
 
@@ -34,7 +33,7 @@ class COpenGL_alr : public Renderer {
   PointMark observation(int32_t i) const;
 
   pellin::Vector_Punts_arl observations_{};
-  FixedArray<std::string, 1, 2> names_;
+  CoordinateNames names_;
 };
 
 }  // namespace plot

@@ -1,16 +1,9 @@
 #pragma once
 
+#include "copengl_alr_3d.h"
 #include "core/com/plugin_builder.h"
 
 namespace plot {
-
-class COpenGL_alr_3D : public Renderer {
- public:
-  static constexpr PluginKind kKind = PluginKind::Tormin;
-  COpenGL_alr_3D() : Renderer(profile_of(kKind)) {}
-  double centreX = 0;
-  double centreY = 0;
-};
 
 using alr_3D = SelfLoadingForm<COpenGL_alr_3D>;
 

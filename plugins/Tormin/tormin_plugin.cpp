@@ -1,3 +1,4 @@
+#include "record_names.h"
 #include "tormin_classes.h"
 
 namespace plot {
@@ -15,7 +16,9 @@ const PluginDefinition& plugin_definition() {
           },
           [](auto& c) {
             c.property("centreX", &COpenGL_alr_3D::centreX)
-                .property("centreY", &COpenGL_alr_3D::centreY);
+                .property("centreY", &COpenGL_alr_3D::centreY)
+                .method("Passar_Punts", &COpenGL_alr_3D::Passar_Punts)
+                .method("Calcul_Dades", &COpenGL_alr_3D::Calcul_Dades);
           });
   return definition;
 }

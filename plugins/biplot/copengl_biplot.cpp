@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include "core/com/variant.h"
 #include "core/errors/checked_int16.h"
 #include "core/render/gl_scope.h"
 
@@ -20,25 +19,12 @@ int32_t count_of(int16_t long_) {
   return int32_t{sub16(long_, 1)} + 1;
 }
 
-std::string copy_of(const plot_string& s) {
-  plot_variant item{};
-  item.type = PLOT_STRING;
-  item.value.string = s;
-  return as_string(item);
-}
-
 }  // namespace
 
 void COpenGL_biplot::Passar_Punts(Vector_Punts_bi& VPtemp, Vector_Linies& VLtemp,
                                   StringArray& coor_temp) {
   VP_ = VPtemp;
-  for (int32_t k = 0; k < PLOT_BIPLOT_RAYS; ++k) {
-    VL_.Punts[k] = VLtemp.Punts[k];
-    VL_.nomeixos(k) = copy_of(VLtemp.nomeixos[k]);
-  }
-  VL_.long_ = VLtemp.long_;
-  for (int32_t j = 0; j < PLOT_BIPLOT_RAYS; ++j) VL_.cpe[j] = VLtemp.cpe[j];
-  VL_.rang = VLtemp.rang;
+  biplot::copy_rays(VL_, VLtemp, VLtemp.rang);
   coor_(1) = coor_temp(1);
   coor_(2) = coor_temp(2);
   coor_(3) = coor_temp(3);

@@ -9,6 +9,7 @@
 #include "plot_biplot_records.h"
 #include "plugins/biplot_family/biplot_flags.h"
 #include "plugins/biplot_family/biplot_steps.h"
+#include "plugins/biplot_family/owned_rays.h"
 
 namespace plot {
 
@@ -19,22 +20,19 @@ class COpenGL_biplot : public Renderer, public BiplotRendererFlags {
   static constexpr PluginKind kKind = PluginKind::biplot;
   COpenGL_biplot() : Renderer(profile_of(kKind)) {}
 
+  using Rays = biplot::OwnedRays<PuntBi>;
+
   // Copies the observations whole, the rays field by field with their names' bytes, then
   // coor_temp(1) to (3): the host may free or change everything once this returns. A name
   // with a negative length, or with bytes but no pointer, is "Invalid procedure call".
   void Passar_Punts(Vector_Punts_bi& VPtemp, Vector_Linies& VLtemp, StringArray& coor_temp);
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
- private:
-  // The rays as the renderer keeps them: Vector_Linies with its names owned here.
-  struct Rays {
-    PuntBi Punts[PLOT_BIPLOT_RAYS]{};
-    FixedArray<std::string, 0, PLOT_BIPLOT_RAYS - 1> nomeixos;
-    int16_t long_ = 0;
-    float cpe[PLOT_BIPLOT_RAYS]{};
-    int16_t rang = 0;
-  };
+  const Vector_Punts_bi& observations() const { return VP_; }
+  const Rays& rays() const { return VL_; }
+  const std::string& coordinate_name(int32_t index) const { return coor_(index); }
 
+ private:
   biplot::ObservationMark observation_at(int32_t i) const;
   biplot::ModelPoint tip_at(int32_t k) const;
 

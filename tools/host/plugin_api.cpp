@@ -70,6 +70,11 @@ void PluginApi::invoke(plot_object* object, const char* method, const plot_varia
   variant_clear(&result);
 }
 
+void PluginApi::click(const char* button) const {
+  plot_error error{};
+  check(viewer_click(button, &error), error);
+}
+
 void with_data_class(const PluginApi& api, const char* data_class,
                      const std::function<void(plot_object*)>& use) {
   plot_object* data = api.make(data_class);

@@ -35,6 +35,8 @@ struct PluginApi {
   void set(plot_object* object, const char* property, const plot_variant& value) const;
   void invoke(plot_object* object, const char* method, const plot_variant* arguments = nullptr,
               int32_t count = 0) const;
+  // Presses a button of the viewer shown, by name ("Rot_YY", "inc_zoom"...).
+  void click(const char* button) const;
 };
 
 // Makes the data-entry class `data_class`, lets `use` set it up and call mostrar, and releases

@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "havrel_classes.h"
-#include "support/message_log.h"
+#include "havrel_viewer.h"
 
 namespace plot {
 namespace {
 
+using testing::HavrelViewer;
+
 TEST(HavrelEntry, EveryMostrarReusesTheOneFormWithAFreshRenderer) {
-  testing::MessageLog log;
-  CDades_Havrel data;
-  data.mostrar();
+  HavrelViewer v;
+  v.write_files({.nGrups = 2, .observation = false});
+  v.show();
   ViewerForm* form = FormSlot<bi_3D>::existing();
   ASSERT_NE(form, nullptr);
   auto* first = dynamic_cast<COpenGL_Havrel*>(form->renderer());
@@ -23,14 +24,31 @@ TEST(HavrelEntry, EveryMostrarReusesTheOneFormWithAFreshRenderer) {
   form->window().user_close();
   EXPECT_EQ(form->renderer(), first);  // kept until the next mostrar
 
-  data.mostrar();
+  v.write_files({.nGrups = 3, .observation = false});
+  v.show();
   EXPECT_EQ(FormSlot<bi_3D>::existing(), form);
   auto* second = dynamic_cast<COpenGL_Havrel*>(form->renderer());
   ASSERT_NE(second, nullptr);
   EXPECT_NE(second, first);
   EXPECT_FLOAT_EQ(second->yAngle, 0);
   EXPECT_DOUBLE_EQ(second->m_fieldOfView, 15);
-  EXPECT_TRUE(log.messages.empty());
+  EXPECT_EQ(second->nGrups, 3);
+  EXPECT_TRUE(v.log.messages.empty());
+}
+
+TEST(HavrelEntry, TheDataClassFlagsDoNotReachThePlot) {
+  HavrelViewer v;
+  v.data.printeixos = true;
+  v.data.observation = true;
+  v.data.outlier_mark = true;
+  v.data.labels = true;
+  v.data.formes = true;
+  v.data.nGrups = 7;
+  v.write_files({.nGrups = 1, .observation = false, .modeDibuix = 0, .printeixos = false});
+  ASSERT_EQ(v.show_error(), 0);
+  const COpenGL_Havrel& r = v.renderer();
+  EXPECT_EQ(r.nGrups, 1);
+  EXPECT_FALSE(r.observation || r.printeixos || r.outlier_mark || r.labels || r.formes);
 }
 
 }  // namespace

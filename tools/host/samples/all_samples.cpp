@@ -1,7 +1,9 @@
 #include "biplot_sample.h"
+#include "havrel_sample.h"
 #include "pellin_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
+#include "tormin_sample.h"
 #include "vorn_sample.h"
 #include "vornc_sample.h"
 
@@ -9,10 +11,14 @@ std::vector<Sample> all_samples() {
   return {
       {"biplot", "dots", &show_biplot_dots},
       {"biplot", "shapes", &show_biplot_shapes},
-      {"Havrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Havrel"); }},
+      {"Havrel", "colours", &show_havrel_colours},
+      {"Havrel", "turned", &show_havrel_colours_turned},
+      {"Havrel", "shapes", &show_havrel_shapes},
       {"Pellin", "dots", &show_pellin_dots},
       {"Pellin", "markers", &show_pellin_markers},
-      {"Tormin", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_ALR_3D"); }},
+      {"Tormin", "alr-dots", &show_tormin_alr_dots},
+      {"Tormin", "balance-shapes", &show_tormin_balance_shapes},
+      {"Tormin", "rotated", &show_tormin_rotated},
       {"ternary", "grid", &show_ternary_grid},
       {"ternary", "pc", &show_ternary_components},
       {"ternary", "Error", &show_ternary_points_only},

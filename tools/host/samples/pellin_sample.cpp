@@ -4,19 +4,12 @@
 #include <random>
 
 #include "../plots/plot_builders.h"
+#include "normal_draw.h"
 
 namespace {
 
 constexpr int kGroups = 3;
 constexpr int kPerGroup = 50;
-
-// A standard normal draw from the engine's raw output, so the sample is the same with every
-// standard library.
-double normal(std::mt19937& engine) {
-  const double u1 = (static_cast<double>(engine()) + 1.0) / 4294967297.0;
-  const double u2 = static_cast<double>(engine()) / 4294967296.0;
-  return std::sqrt(-2 * std::log(u1)) * std::cos(2 * M_PI * u2);
-}
 
 // Logistic-normal compositions around a different centre for each group, closed to 1.
 CompositionTable make_compositions() {
@@ -28,8 +21,8 @@ CompositionTable make_compositions() {
   table.parts.resize(kGroups * kPerGroup, 3);
   for (int g = 0; g < kGroups; ++g)
     for (int k = 0; k < kPerGroup; ++k) {
-      const double a = std::exp(kCentre[g][0] + 0.35 * normal(engine));
-      const double b = std::exp(kCentre[g][1] + 0.35 * normal(engine));
+      const double a = std::exp(kCentre[g][0] + 0.35 * standard_normal(engine));
+      const double b = std::exp(kCentre[g][1] + 0.35 * standard_normal(engine));
       const double total = a + b + 1;
       table.parts.row(g * kPerGroup + k) << a / total, b / total, 1 / total;
       table.group.push_back(g + 1);

@@ -1,0 +1,119 @@
+// The 3D log-ratio plot with 6000 observations, off screen: the two exchange files read and
+// the coordinates computed, Calcul_Dades alone, the first compilation of the scene, and one
+// rotation press (recompile and one frame) in each mode, against the plug-in's empty frame.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#include "copengl_alr_3d.h"
+#include "core/platform/device_context_table.h"
+#include "core/platform/egl_offscreen_surface.h"
+#include "core/platform/message_box.h"
+#include "exchange_folder.h"
+
+namespace plot {
+namespace {
+
+enum class Mode { Dots = 1, Shapes = 2 };
+
+// Parts of observation i: a spiral of alr coordinates within about -2 to 2.
+std::array<double, 4> parts(int i) {
+  const double t = i / 600.0;
+  return {std::exp(2 * std::cos(t)), std::exp(2 * std::sin(t)), std::exp(t / 5 - 1), 1};
+}
+
+void write_files(const PrivateProfile& profile, Mode mode) {
+  ExchangeWriter options(profile.file("\\opcionsALR.qvm"));
+  options.text("ALR").integer(static_cast<int>(mode)).integer(10);
+  options.text("ln(x1/x4)").text("ln(x2/x4)").text("ln(x3/x4)");
+  options.close();
+  ExchangeWriter data(profile.file("\\dadesALR.qvm"));
+  for (int i = 0; i < kTorminRows; ++i) {
+    for (const double part : parts(i)) data.number(part);
+    data.integer(i % 10 + 1).end_row();
+  }
+  data.close();
+}
+
+class BenchRenderer : public COpenGL_alr_3D {
+ public:
+  using COpenGL_alr_3D::load_exchange_data;
+};
+
+// A renderer on its own off-screen surface, initialised from the files (or from none).
+struct Plot {
+  Plot(Mode mode, bool with_files) {
+    if (with_files) write_files(profile, mode);
+    set_message_sink([](const std::string&) {});
+    int32_t hwnd = 0;
+    renderer.Initialize(hwnd, hdc);
+    renderer.OnSize(918, 734);
+  }
+  ~Plot() {
+    renderer.Class_Terminate();
+    unregister_device_context(hdc);
+    set_message_sink(nullptr);
+  }
+
+  PrivateProfile profile;
+  EglOffscreenSurface surface{918, 734};
+  int32_t hdc = register_device_context(&surface);
+  BenchRenderer renderer;
+};
+
+void ReadFilesAndCoordinates(benchmark::State& state) {
+  Plot plot(Mode::Dots, true);
+  for (auto _ : state) {
+    state.PauseTiming();
+    write_files(plot.profile, Mode::Dots);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(plot.renderer.load_exchange_data());
+  }
+}
+
+void CalculDades(benchmark::State& state) {
+  Plot plot(Mode::Dots, true);
+  DoubleArray2 table = tormin_parts_table();
+  for (int i = 0; i < kTorminRows; ++i)
+    for (int k = 0; k < 4; ++k) table(i + 1, k + 1) = parts(i)[static_cast<std::size_t>(k)];
+  for (auto _ : state) {
+    plot.renderer.Calcul_Dades(table);
+    benchmark::DoNotOptimize(plot.renderer.coordinates(kTorminRows - 1));
+  }
+}
+
+void FirstCompile(benchmark::State& state, Mode mode) {
+  Plot plot(mode, true);
+  for (auto _ : state) {
+    plot.renderer.DrawWorld();
+    benchmark::DoNotOptimize(plot.renderer.world_list());
+  }
+}
+
+// What the form does for Rot_YY: turn, recompile, one frame.
+void RotationPress(benchmark::State& state, Mode mode) {
+  Plot plot(mode, true);
+  for (auto _ : state) {
+    plot.renderer.yAngle += 20;
+    plot.renderer.DrawWorld();
+    plot.renderer.display();
+  }
+}
+
+// The cleared background a renderer without its files shows.
+void EmptyFrame(benchmark::State& state) {
+  Plot plot(Mode::Dots, false);
+  for (auto _ : state) plot.renderer.display();
+}
+
+BENCHMARK(ReadFilesAndCoordinates)->Unit(benchmark::kMillisecond);
+BENCHMARK(CalculDades)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FirstCompile, dots, Mode::Dots)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(FirstCompile, shapes, Mode::Shapes)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RotationPress, dots, Mode::Dots)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RotationPress, shapes, Mode::Shapes)->Unit(benchmark::kMillisecond);
+BENCHMARK(EmptyFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace plot

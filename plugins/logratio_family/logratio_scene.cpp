@@ -1,0 +1,77 @@
+#include "plugins/logratio_family/logratio_scene.h"
+
+#include <GL/gl.h>
+
+#include "core/render/gl_scope.h"
+#include "core/text/number_text.h"
+
+namespace plot {
+namespace {
+
+constexpr float kPointSize = 5.0f;
+// In front of the axes of the plane, which lie at z = 0.
+constexpr float kCentreFront = 0.001f;
+
+constexpr LegendLayout kLegend{.origin = {1.2, 1.0, 0.0},
+                               .row_step = 0.08,
+                               .text_dx = 0.05,
+                               .text_dy = 0.02,
+                               .raster_at_sample = false};
+
+void draw_axes(const Rgb& third, int32_t x, int32_t y, int32_t z) {
+  const MatrixScope axes;
+  glNormal3f(0, 1, 0);
+  const PrimitiveScope lines(GL_LINES);
+  glColor3f(0, 0, 0);
+  glVertex3f(static_cast<float>(-x), 0, 0);
+  glVertex3f(static_cast<float>(x), 0, 0);
+  glColor3f(0, 0, 0);
+  glVertex3f(0, static_cast<float>(-y), 0);
+  glVertex3f(0, static_cast<float>(y), 0);
+  glColor3f(third.r, third.g, third.b);
+  glVertex3f(0, 0, static_cast<float>(-z));
+  glVertex3f(0, 0, static_cast<float>(z));
+}
+
+void draw_names(Renderer& renderer, std::span<const std::string> names, int32_t x, int32_t y,
+                int32_t z) {
+  glColor3f(0, 0, 0);
+  glRasterPos3f(static_cast<float>(x + 0.01), -0.03f, 0);
+  renderer.glPrint(with_blank(names[0]));
+  glRasterPos3f(-0.15f, static_cast<float>(y + 0.05), 0);
+  renderer.glPrint(with_blank(names[1]));
+  if (names.size() < 3) return;
+  glRasterPos3f(0, 0, static_cast<float>(z));
+  renderer.glPrint(with_blank(names[2]));
+}
+
+}  // namespace
+
+void keep_coordinate_names(CoordinateNames& names, const StringArray& coor) {
+  names(1) = coor(1);
+  names(2) = coor(2);
+}
+
+void draw_logratio_scene(Renderer& renderer, const LogRatioScene& scene, int32_t x, int32_t y,
+                         int32_t z) {
+  const MatrixScope plot;
+  draw_axes(scene.third_axis, x, y, z);
+  draw_names(renderer, scene.names, x, y, z);
+
+  if (scene.marks == ObservationMarks::GroupShapes) {
+    draw_point_markers(renderer.markers(), scene.count, scene.observation);
+    draw_group_legend(renderer, kLegend, LegendSample::MarkerShape, renderer.nGrups);
+    // The marker lists leave no point size of their own unless shape 3 was drawn: the
+    // centre mark is set to the dots' size so it looks the same in both modes.
+    glPointSize(kPointSize);
+  } else {
+    draw_point_dots(scene.count, kPointSize, scene.dot_front, scene.observation);
+    draw_group_legend(renderer, kLegend, LegendSample::ColourDot, renderer.nGrups);
+  }
+
+  glColor3f(0, 0, 1);
+  const PrimitiveScope centre(GL_POINTS);
+  glVertex3f(static_cast<float>(scene.centre_x), static_cast<float>(scene.centre_y), kCentreFront);
+}
+
+}  // namespace plot

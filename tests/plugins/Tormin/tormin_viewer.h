@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/com/plugin_definition.h"
+#include "exchange_folder.h"
+#include "support/plot_viewer.h"
+#include "tormin_classes.h"
+
+namespace plot::testing {
+
+// One record of the data file: four parts and a group.
+struct Observation {
+  std::array<double, 4> parts;
+  int group = 1;
+};
+
+struct TorminOptions {
+  std::string transformacio = "ALR";
+  int modeDibuix = 1;
+  int nGrups = 0;
+  std::array<std::string, 3> names = {"u", "v", "w"};
+};
+
+// One Tormin plot shown off screen through CDades_ALR_3D, from exchange files written by the
+// host's own writer into a private profile folder.
+class TorminViewer : public PlotViewer<TorminViewer> {
+ public:
+  static constexpr PluginKind kKind = PluginKind::Tormin;
+  static constexpr double kFieldOfView = 10;
+  static constexpr Vec3 kShift = {0, 0, 0};
+  static constexpr const char* kOptions = "\\opcionsALR.qvm";
+  static constexpr const char* kData = "\\dadesALR.qvm";
+
+  // Each case starts with the viewer closed, as a user would leave it.
+  TorminViewer() {
+    if (ViewerForm* f = FormSlot<alr_3D>::existing(); f != nullptr && f->shown())
+      f->window().user_close();
+  }
+
+  void write(const TorminOptions& options, const std::vector<Observation>& rows) {
+    write_options(options);
+    write_data(rows);
+  }
+  void write_options(const TorminOptions& o) {
+    ExchangeWriter w(profile.file(kOptions));
+    w.text(o.transformacio).integer(o.modeDibuix).integer(o.nGrups).end_row();
+    for (const std::string& name : o.names) w.text(name).end_row();
+    w.close();
+  }
+  void write_data(const std::vector<Observation>& rows) {
+    ExchangeWriter w(profile.file(kData));
+    for (const Observation& r : rows) {
+      for (const double part : r.parts) w.number(part);
+      w.integer(r.group).end_row();
+    }
+    w.close();
+  }
+  bool exists(const char* name) const { return std::filesystem::exists(profile.file(name)); }
+
+  void show() { data.mostrar(); }
+  static ViewerForm& form() { return *FormSlot<alr_3D>::existing(); }
+  static const COpenGL_alr_3D& renderer() {
+    return dynamic_cast<const COpenGL_alr_3D&>(*form().renderer());
+  }
+
+  PrivateProfile profile;
+  CDades_ALR_3D data;
+};
+
+}  // namespace plot::testing
