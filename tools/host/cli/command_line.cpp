@@ -61,7 +61,8 @@ std::string parse_size(const std::string& text, std::array<int, 2>& size) {
   return {};
 }
 
-void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text) {
+void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
+                      std::vector<int>& presses) {
   const PlotInfo& info = plot_info(r.plot);
   sub.add_option("file", r.file, "the CSV file: a header row, one composition per row")->required();
   sub.add_option("--parts", r.input.parts,
@@ -75,11 +76,10 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text) {
   sub.add_option("--png", r.png, "write the plot to this PNG file instead of showing a window");
   sub.add_option("--size", size_text, "the picture's size in pixels, WxH");
   if (info.three_d)
-    sub.add_option("--rotate", r.rotate,
+    sub.add_option("--rotate", presses,
                    "press the rotation buttons X,Y,Z times before the picture (negative: the "
                    "other way)")
-        ->delimiter(',')
-        ->expected(3);
+        ->delimiter(',');
 
   switch (r.plot) {
     case PlotKind::biplot:
@@ -149,11 +149,12 @@ Command parse_command_line(int argc, const char* const* argv) {
 
   std::array<PlotRequest, kPlots.size()> requests;
   std::array<std::string, kPlots.size()> sizes;
+  std::array<std::vector<int>, kPlots.size()> presses;
   std::array<CLI::App*, kPlots.size()> subs{};
   for (std::size_t i = 0; i < kPlots.size(); ++i) {
     requests[i].plot = kPlots[i].kind;
     subs[i] = app.add_subcommand(std::string(kPlots[i].command), std::string(kPlots[i].summary));
-    add_plot_options(*subs[i], requests[i], sizes[i]);
+    add_plot_options(*subs[i], requests[i], sizes[i], presses[i]);
     subs[i]->excludes(samples_option);
   }
 
@@ -166,6 +167,11 @@ Command parse_command_line(int argc, const char* const* argv) {
         const std::string problem = parse_size(sizes[i], size);
         if (!problem.empty()) throw CLI::ValidationError("--size", problem);
         requests[i].size = size;
+      }
+      if (!presses[i].empty()) {
+        if (presses[i].size() != 3)
+          throw CLI::ValidationError("--rotate", "give three counts X,Y,Z, e.g. 0,6,0");
+        std::copy(presses[i].begin(), presses[i].end(), requests[i].rotate.begin());
       }
       if (requests[i].levels.empty() || requests[i].levels.size() > 3)
         throw CLI::ValidationError("--levels", "give one to three levels");

@@ -8,6 +8,9 @@
 // the C interface. InputError when the data do not fit the plot; std::runtime_error with the
 // plug-in's run-time error otherwise.
 void show_biplot(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
+void show_biplot3d(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
+void show_logratio3d(const PluginApi& api, const CompositionTable& table,
+                     const PlotRequest& request);
 void show_logratio(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 void show_ternary(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 

@@ -6,6 +6,10 @@ void show_plot(const PluginApi& api, const CompositionTable& table, const PlotRe
   switch (request.plot) {
     case PlotKind::biplot:
       return show_biplot(api, table, request);
+    case PlotKind::biplot3d:
+      return show_biplot3d(api, table, request);
+    case PlotKind::logratio3d:
+      return show_logratio3d(api, table, request);
     case PlotKind::logratio:
       return show_logratio(api, table, request);
     case PlotKind::ternary:
