@@ -11,6 +11,10 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
 void show_biplot3d(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 void show_logratio3d(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request);
+void show_predictive(const PluginApi& api, const CompositionTable& table,
+                     const PlotRequest& request);
+void show_confidence(const PluginApi& api, const CompositionTable& table,
+                     const PlotRequest& request);
 void show_logratio(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 void show_ternary(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 

@@ -10,6 +10,10 @@ void show_plot(const PluginApi& api, const CompositionTable& table, const PlotRe
       return show_biplot3d(api, table, request);
     case PlotKind::logratio3d:
       return show_logratio3d(api, table, request);
+    case PlotKind::predictive:
+      return show_predictive(api, table, request);
+    case PlotKind::confidence:
+      return show_confidence(api, table, request);
     case PlotKind::logratio:
       return show_logratio(api, table, request);
     case PlotKind::ternary:

@@ -18,6 +18,3 @@ std::vector<Sample> all_samples();
 
 // Samples of the plots that have no data of their own yet: the bare viewer.
 void show_bare_viewer(const PluginApi& api, const char* data_class);
-
-// Counted strings over `texts`, for a string-array argument; the texts must outlive them.
-std::vector<plot_string> counted_strings(std::span<const char* const> texts);
