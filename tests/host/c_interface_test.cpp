@@ -15,16 +15,6 @@
 
 namespace {
 
-// The 3D plug-ins read their exchange files from "USERPROFILE": here an empty folder of the
-// tests' own, never the user's profile.
-struct EmptyProfile {
-  EmptyProfile() {
-    if (mkdtemp(folder.data()) != nullptr) setenv("USERPROFILE", folder.c_str(), 1);
-  }
-  ~EmptyProfile() { std::filesystem::remove_all(folder); }
-  std::string folder = (std::filesystem::temp_directory_path() / "plot-profile-XXXXXX").string();
-} const empty_profile;
-
 struct Plugin {
   std::string name;
   std::string data_class;
