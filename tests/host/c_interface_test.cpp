@@ -81,7 +81,7 @@ class EmptyProfile : public ::testing::Environment {
 
 // The plug-ins whose Initialize reads exchange files, and finds none in the empty profile.
 bool reads_exchange_files(const Plugin& p) {
-  return p.name == "Tormin" || p.name == "Havrel";
+  return p.name == "Tormin" || p.name == "Havrel" || p.name == "Quadrel";
 }
 
 plot_variant i4(int32_t value) {
