@@ -1,15 +1,9 @@
 #pragma once
 
+#include "copengl_td_3d.h"
 #include "core/com/plugin_builder.h"
 
 namespace plot {
-
-class COpenGL_TD_3D : public Renderer {
- public:
-  static constexpr PluginKind kKind = PluginKind::Quadrel;
-  COpenGL_TD_3D() : Renderer(profile_of(kKind)) {}
-  std::string graella;
-};
 
 using TD_3D = SelfLoadingForm<COpenGL_TD_3D>;
 

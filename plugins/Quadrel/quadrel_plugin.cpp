@@ -12,7 +12,10 @@ const PluginDefinition& plugin_definition() {
                 .property("nGrups", &CDades_Quadrel::nGrups)
                 .method("mostrar", &CDades_Quadrel::mostrar);
           },
-          [](auto& c) { c.property("graella", &COpenGL_TD_3D::graella); });
+          [](auto& c) {
+            c.property("graella", &COpenGL_TD_3D::graella)
+                .method("Passar_Punts", &COpenGL_TD_3D::Passar_Punts);
+          });
   return definition;
 }
 

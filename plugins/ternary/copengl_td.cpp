@@ -7,19 +7,10 @@
 #include "plugins/ternary_family/ternary_frame.h"
 
 namespace plot {
-namespace {
-
-constexpr VertexLabelPlaces kLabelPlaces{
-    .top = {0.45, 0.89, 0}, .left = {-0.15, -0.02, 0}, .right = {1.01, -0.02, 0}};
-
-}  // namespace
 
 void COpenGL_TD::Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2,
                               Vector_Punts_PC& VPCtemp, StringArray& coor_temp) {
-  VP_ = VPtemp;
-  VG_ = VPtemp2;
-  VPC_ = VPCtemp;
-  copy_vertex_labels(coor_, coor_temp);
+  records_.copy(VPtemp, VPtemp2, VPCtemp, coor_temp);
 }
 
 COpenGL_TD::Background COpenGL_TD::background() const {
@@ -33,7 +24,7 @@ void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   const TernaryFrameScope frame;
   draw_ternary_outline();
-  draw_vertex_labels(*this, coor_, kLabelPlaces);
+  draw_vertex_labels(*this, records_.coor, kTernaryLabelPlaces);
   switch (background()) {
     case Background::Nothing:
       break;
@@ -51,18 +42,18 @@ void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 }
 
 PointMark COpenGL_TD::point(int32_t i) const {
-  const Punt& p = element(VP_.Punts, i);
+  const Punt& p = element(records_.VP.Punts, i);
   return {p.X, p.Y, p.Color, p.forma};
 }
 
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
-  draw_point_markers(markers(), VP_.long_, [this](int32_t i) { return point(i); });
+  draw_point_markers(markers(), records_.VP.long_, [this](int32_t i) { return point(i); });
   draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
-  draw_point_dots(VP_.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
+  draw_point_dots(records_.VP.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
   if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
 }
 

@@ -3,12 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/com/string_array.h"
-#include "core/errors/fixed_array.h"
 #include "core/render/point_marks.h"
 #include "core/render/renderer.h"
-#include "plugins/ternary_family/ternary_frame.h"
-#include "ternary_records.h"
+#include "plugins/ternary_family/ternary_records.h"
 
 namespace plot {
 
@@ -28,10 +25,10 @@ class COpenGL_TD : public Renderer {
 
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
-  const Vector_Punts& points() const { return VP_; }
-  const Vector_Graella& grid() const { return VG_; }
-  const Vector_Punts_PC& components() const { return VPC_; }
-  const std::string& label(int32_t i) const { return coor_(i); }
+  const Vector_Punts& points() const { return records_.VP; }
+  const Vector_Graella& grid() const { return records_.VG; }
+  const Vector_Punts_PC& components() const { return records_.VPC; }
+  const std::string& label(int32_t i) const { return records_.coor(i); }
 
  private:
   enum class Background { Nothing, Components, Grid };
@@ -43,10 +40,7 @@ class COpenGL_TD : public Renderer {
   void draw_colour_points();
   PointMark point(int32_t i) const;
 
-  Vector_Punts VP_{};
-  Vector_Graella VG_{};
-  Vector_Punts_PC VPC_{};
-  VertexLabels coor_;
+  TernaryRecords records_;
 };
 
 }  // namespace plot

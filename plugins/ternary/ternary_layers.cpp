@@ -11,15 +11,15 @@ void COpenGL_TD::draw_components() {
   glRasterPos3f(-0.4f, 1.1f, 0);
   glPrint("Cumulative proportion explained: ");
   glRasterPos3f(-0.3f, 1.045f, 0);
-  glPrint(with_blank(single_text(VPC_.cpe[0])));
+  glPrint(with_blank(single_text(records_.VPC.cpe[0])));
   glRasterPos3f(-0.3f, 1.0f, 0);
-  glPrint(with_blank(single_text(VPC_.cpe[1])));
+  glPrint(with_blank(single_text(records_.VPC.cpe[1])));
   glRasterPos3f(-0.4f, 0.9f, 0);
   glPrint("Principal components ");
   glRasterPos3f(-0.3f, 0.845f, 0);
-  glPrint(coefficient_row(VPC_.pc, 0));
+  glPrint(coefficient_row(records_.VPC.pc, 0));
   glRasterPos3f(-0.3f, 0.8f, 0);
-  glPrint(coefficient_row(VPC_.pc, 3));
+  glPrint(coefficient_row(records_.VPC.pc, 3));
 
   glColor3f(1, 0, 0);
   {
@@ -28,7 +28,7 @@ void COpenGL_TD::draw_components() {
     glVertex3f(-0.32f, 1.06f, 0);
     glVertex3f(-0.4f, 0.86f, 0);
     glVertex3f(-0.32f, 0.86f, 0);
-    polyline_segments(VPC_.Punts1, VPC_.long1);
+    polyline_segments(records_.VPC.Punts1, records_.VPC.long1);
   }
   glColor3f(0, 0, 1);
   const DashScope dashed;
@@ -37,14 +37,14 @@ void COpenGL_TD::draw_components() {
   glVertex3f(-0.32f, 1.01f, 0);
   glVertex3f(-0.4f, 0.81f, 0);
   glVertex3f(-0.32f, 0.81f, 0);
-  polyline_segments(VPC_.Punts2, VPC_.long2);
+  polyline_segments(records_.VPC.Punts2, records_.VPC.long2);
 }
 
 void COpenGL_TD::draw_grid() {
-  Vector_Punts_Graella& f1 = element(VG_.VPG, 1);
-  Vector_Punts_Graella& f2 = element(VG_.VPG, 2);
-  Vector_Punts_Graella& f3 = element(VG_.VPG, 3);
-  const int32_t lines = VG_.nPuntsGrid;
+  Vector_Punts_Graella& f1 = element(records_.VG.VPG, 1);
+  Vector_Punts_Graella& f2 = element(records_.VG.VPG, 2);
+  Vector_Punts_Graella& f3 = element(records_.VG.VPG, 3);
+  const int32_t lines = records_.VG.nPuntsGrid;
   glColor3f(1, 0, 0);
   {
     const DashScope dashed;

@@ -28,6 +28,10 @@ struct VertexLabelPlaces {
   Vec3 right;
 };
 
+// Where the ternary diagram puts the names; the tetrahedron puts its own there too.
+inline constexpr VertexLabelPlaces kTernaryLabelPlaces{
+    .top = {0.45, 0.89, 0}, .left = {-0.15, -0.02, 0}, .right = {1.01, -0.02, 0}};
+
 // The frame of the plots on the triangle (0, 0), (0.5, 0.866), (1, 0): the model matrix pushed
 // for the scope's life and shifted so the frame's (0.5, 0.5) lies on the camera's axis.
 class TernaryFrameScope {

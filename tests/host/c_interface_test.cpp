@@ -15,16 +15,6 @@
 
 namespace {
 
-// The 3D plug-ins read their exchange files from "USERPROFILE": here an empty folder of the
-// tests' own, never the user's profile.
-struct EmptyProfile {
-  EmptyProfile() {
-    if (mkdtemp(folder.data()) != nullptr) setenv("USERPROFILE", folder.c_str(), 1);
-  }
-  ~EmptyProfile() { std::filesystem::remove_all(folder); }
-  std::string folder = (std::filesystem::temp_directory_path() / "plot-profile-XXXXXX").string();
-} const empty_profile;
-
 struct Plugin {
   std::string name;
   std::string data_class;
@@ -91,7 +81,7 @@ class EmptyProfile : public ::testing::Environment {
 
 // The plug-ins whose Initialize reads exchange files, and finds none in the empty profile.
 bool reads_exchange_files(const Plugin& p) {
-  return p.name == "Tormin" || p.name == "Havrel";
+  return p.name == "Tormin" || p.name == "Havrel" || p.name == "Quadrel";
 }
 
 plot_variant i4(int32_t value) {

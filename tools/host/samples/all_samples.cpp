@@ -1,6 +1,7 @@
 #include "biplot_sample.h"
 #include "havrel_sample.h"
 #include "pellin_sample.h"
+#include "quadrel_sample.h"
 #include "sample.h"
 #include "ternary_sample.h"
 #include "tormin_sample.h"
@@ -22,7 +23,9 @@ std::vector<Sample> all_samples() {
       {"ternary", "grid", &show_ternary_grid},
       {"ternary", "pc", &show_ternary_components},
       {"ternary", "Error", &show_ternary_points_only},
-      {"Quadrel", "bare", [](const PluginApi& a) { show_bare_viewer(a, "CDades_Quadrel"); }},
+      {"Quadrel", "shapes", &show_quadrel_shapes},
+      {"Quadrel", "dots", &show_quadrel_dots},
+      {"Quadrel", "rotated", &show_quadrel_rotated},
       {"Vorn", "regions", &show_vorn_regions},
       {"Vornc", "dots", &show_vornc_dots},
       {"Vornc", "markers", &show_vornc_markers},
