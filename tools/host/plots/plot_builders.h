@@ -15,6 +15,8 @@ void show_predictive(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request);
 void show_confidence(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request);
+void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
+                      const PlotRequest& request);
 void show_logratio(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 void show_ternary(const PluginApi& api, const CompositionTable& table, const PlotRequest& request);
 

@@ -18,8 +18,8 @@ void show_plot(const PluginApi& api, const CompositionTable& table, const PlotRe
       return show_logratio(api, table, request);
     case PlotKind::ternary:
       return show_ternary(api, table, request);
-    default:
-      // FIXME: the other plots are wired as their plug-ins land.
-      throw std::runtime_error("this plot is not wired yet");
+    case PlotKind::tetrahedron:
+      return show_tetrahedron(api, table, request);
   }
+  throw std::logic_error("no builder for this plot");
 }
