@@ -12,7 +12,7 @@ packages=(
   libgl-dev libglu1-mesa-dev libegl-dev libegl1-mesa-dev libgl1-mesa-dri
   libfltk1.3-dev libx11-dev libxtst-dev
   libfontconfig-dev libfreetype-dev fonts-liberation fonts-dejavu-core
-  libpng-dev libeigen3-dev libboost-dev
+  libpng-dev libeigen3-dev libboost-dev libcli11-dev libcsv-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth x11-apps
 )

@@ -41,6 +41,7 @@ bool PluginApi::load(const std::string& folder, const std::string& plugin, std::
          bind(handle, "plot_viewer_write_png", viewer_write_png, error) &&
          bind(handle, "plot_viewer_close", viewer_close, error) &&
          bind(handle, "plot_viewer_click", viewer_click, error) &&
+         bind(handle, "plot_viewer_resize", viewer_resize, error) &&
          bind(handle, "plot_ui_wait", ui_wait, error);
 }
 
@@ -72,6 +73,18 @@ void PluginApi::invoke(plot_object* object, const char* method, const plot_varia
 void PluginApi::click(const char* button) const {
   plot_error error{};
   check(viewer_click(button, &error), error);
+}
+
+void with_data_class(const PluginApi& api, const char* data_class,
+                     const std::function<void(plot_object*)>& use) {
+  plot_object* data = api.make(data_class);
+  try {
+    use(data);
+  } catch (...) {
+    api.release(data);
+    throw;
+  }
+  api.release(data);
 }
 
 plot_variant boolean_value(bool value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "plot_plugin.h"
@@ -22,6 +23,7 @@ struct PluginApi {
   decltype(&plot_viewer_write_png) viewer_write_png = nullptr;
   decltype(&plot_viewer_close) viewer_close = nullptr;
   decltype(&plot_viewer_click) viewer_click = nullptr;
+  decltype(&plot_viewer_resize) viewer_resize = nullptr;
   decltype(&plot_ui_wait) ui_wait = nullptr;
 
   // Loads `folder`/`name`.so; false with the reason in `error`.
@@ -36,6 +38,11 @@ struct PluginApi {
   // Presses a button of the viewer shown, by name ("Rot_YY", "inc_zoom"...).
   void click(const char* button) const;
 };
+
+// Makes the data-entry class `data_class`, lets `use` set it up and call mostrar, and releases
+// it whether or not that fails.
+void with_data_class(const PluginApi& api, const char* data_class,
+                     const std::function<void(plot_object*)>& use);
 
 plot_variant boolean_value(bool value);
 plot_variant i2_value(int16_t value);

@@ -2,27 +2,13 @@
 
 #include <cmath>
 
+#include "lcg.h"
+
 namespace {
 
 constexpr int kGroups = 3;
 constexpr int kPerGroup = 50;
 constexpr int kParts = static_cast<int>(kBiplotPartNames.size());
-
-// A fixed generator, so every run draws the same picture with any standard library.
-class Lcg {
- public:
-  double uniform() {
-    state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
-    return (static_cast<double>(state_ >> 11) + 0.5) / 9007199254740992.0;
-  }
-  double normal() {
-    const double r = std::sqrt(-2.0 * std::log(uniform()));
-    return r * std::cos(2.0 * M_PI * uniform());
-  }
-
- private:
-  uint64_t state_ = 20261208;
-};
 
 }  // namespace
 
@@ -35,7 +21,7 @@ GroupedCompositions biplot_compositions() {
       {0.10, 0.10, 0.35, 0.15, 0.30},
   };
   constexpr double kSpread = 0.3;
-  Lcg random;
+  Lcg random(20261208);
   GroupedCompositions sample;
   sample.parts.resize(kGroups * kPerGroup, kParts);
   for (int g = 0; g < kGroups; ++g)
@@ -46,4 +32,14 @@ GroupedCompositions biplot_compositions() {
       sample.group.push_back(static_cast<int16_t>(g + 1));
     }
   return sample;
+}
+
+CompositionTable biplot_table() {
+  const GroupedCompositions sample = biplot_compositions();
+  CompositionTable table;
+  table.part_names.assign(kBiplotPartNames.begin(), kBiplotPartNames.end());
+  table.parts = stats::closure(sample.parts);
+  table.groups = {"1", "2", "3"};
+  table.group.assign(sample.group.begin(), sample.group.end());
+  return table;
 }

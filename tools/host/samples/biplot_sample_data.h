@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "input/composition_table.h"
 #include "stats/compositions.h"
 
 // The biplot samples' data: 150 five-part compositions in three groups of 50, the same at
@@ -13,6 +14,8 @@ struct GroupedCompositions {
   std::vector<int16_t> group;  // 1 to 3, one per row
 };
 GroupedCompositions biplot_compositions();
+// The same, closed, as the plot builders take a user's file.
+CompositionTable biplot_table();
 
 // The parts' names, in column order.
 inline constexpr std::array<const char*, 5> kBiplotPartNames = {"Ca", "Mg", "Na", "K", "Cl"};

@@ -1,13 +1,10 @@
-// The tetrahedron samples: a four-part sample in three groups, closed, placed in the
-// plug-in's tetrahedron frame and written to its two exchange files in a private profile
-// folder, which the plug-in reads and deletes while mostrar runs.
+// The tetrahedron samples: a four-part sample in three groups, as shapes, as dots, and turned.
 #include <array>
 #include <cstdint>
 
-#include "../exchange_folder.h"
+#include "../plots/plot_builders.h"
 #include "quadrel_sample.h"
 #include "stats/compositions.h"
-#include "stats/tetrahedron_position.h"
 
 namespace {
 
@@ -27,54 +24,39 @@ constexpr Row kSample[] = {
     {{9, 14, 40, 37}, 3},  {{15, 11, 31, 43}, 3}, {{13, 16, 36, 35}, 3}, {{10, 12, 42, 36}, 3},
     {{12, 9, 34, 45}, 3},  {{17, 13, 29, 41}, 3},
 };
-constexpr int kGroups = 3;
-constexpr int kShapeMode = 2;
-constexpr int kDotMode = 1;
-
-void write_exchange_files(const PrivateProfile& profile, int mode) {
-  ExchangeWriter options(profile.file("\\opcionsTernary.qvm"));
-  // The labels stand where the ternary diagram has them: over the top (by B), left of A,
-  // and far right (toward C). D has none.
-  options.integer(mode).integer(kGroups).text("Part B").text("Part A").text("Part C").end_row();
-  options.close();
-
+CompositionTable quadrel_table() {
+  CompositionTable table;
+  table.part_names = {"Part A", "Part B", "Part C", "Part D"};
+  table.groups = {"1", "2", "3"};
   constexpr auto n = static_cast<Eigen::Index>(std::size(kSample));
   stats::Matrix parts(n, 4);
-  for (Eigen::Index i = 0; i < n; ++i)
+  for (Eigen::Index i = 0; i < n; ++i) {
     for (Eigen::Index j = 0; j < 4; ++j)
       parts(i, j) = kSample[i].parts[static_cast<std::size_t>(j)];
-  const stats::Matrix frame = stats::tetrahedron_positions(stats::closure(parts));
-  ExchangeWriter data(profile.file("\\dadesTernary.qvm"));
-  for (Eigen::Index i = 0; i < n; ++i)
-    data.number(frame(i, 0))
-        .number(frame(i, 1))
-        .number(frame(i, 2))
-        .integer(kSample[i].group)
-        .end_row();
-  data.close();
+    table.group.push_back(kSample[i].group);
+  }
+  table.parts = stats::closure(parts);
+  return table;
 }
 
-void show_quadrel(const PluginApi& api, int mode) {
-  const PrivateProfile profile;
-  write_exchange_files(profile, mode);
-  // The class's own properties are not read; they are set as a host would.
-  with_data_class(api, "CDades_Quadrel", [&](plot_object* quadrel) {
-    api.set(quadrel, "formes", boolean_value(mode == kShapeMode));
-    api.set(quadrel, "nGrups", i2_value(kGroups));
-    api.invoke(quadrel, "mostrar");
-  });
+void show_quadrel(const PluginApi& api, bool shapes) {
+  PlotRequest request;
+  request.plot = PlotKind::tetrahedron;
+  request.file = "the Quadrel sample";
+  request.shapes = shapes;
+  show_tetrahedron(api, quadrel_table(), request);
 }
 
 }  // namespace
 
 void show_quadrel_shapes(const PluginApi& api) {
-  show_quadrel(api, kShapeMode);
+  show_quadrel(api, true);
 }
 void show_quadrel_dots(const PluginApi& api) {
-  show_quadrel(api, kDotMode);
+  show_quadrel(api, false);
 }
 void show_quadrel_rotated(const PluginApi& api) {
-  show_quadrel(api, kDotMode);
+  show_quadrel(api, false);
   for (const char* button : {"Rot_YY", "Rot_YY", "Rot_YY", "Rot_X", "Rot_X", "Rot_X"})
     api.click(button);
 }

@@ -18,11 +18,3 @@ std::vector<Sample> all_samples();
 
 // Samples of the plots that have no data of their own yet: the bare viewer.
 void show_bare_viewer(const PluginApi& api, const char* data_class);
-
-// Makes the data-entry class `data_class`, lets `use` set it up and call mostrar, and releases
-// it whether or not that fails.
-void with_data_class(const PluginApi& api, const char* data_class,
-                     const std::function<void(plot_object*)>& use);
-
-// Counted strings over `texts`, for a string-array argument; the texts must outlive them.
-std::vector<plot_string> counted_strings(std::span<const char* const> texts);

@@ -36,3 +36,19 @@ stats::Matrix soil_group(int group) {
       m(i, j) = rows[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
   return m;
 }
+
+CompositionTable soil_table(std::initializer_list<int> groups) {
+  CompositionTable table;
+  table.part_names.assign(std::begin(kSoilParts), std::end(kSoilParts));
+  stats::Matrix parts(0, 3);
+  for (int g : groups) {
+    const stats::Matrix rows = soil_group(g);
+    parts.conservativeResize(parts.rows() + rows.rows(), 3);
+    parts.bottomRows(rows.rows()) = rows;
+    table.groups.push_back(std::to_string(g));
+    table.group.insert(table.group.end(), static_cast<std::size_t>(rows.rows()),
+                       static_cast<int>(table.groups.size()));
+  }
+  table.parts = stats::closure(parts);
+  return table;
+}

@@ -78,6 +78,11 @@ Matrix ilr_inverse(const Matrix& balances) {
   return e.array().colwise() / e.rowwise().sum().array();
 }
 
+Vector clr_inverse(const Vector& clr) {
+  const Vector e = clr.array().exp();
+  return e / e.sum();
+}
+
 Vector column_means(const Matrix& data) {
   return data.colwise().mean().transpose();
 }

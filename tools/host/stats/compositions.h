@@ -31,6 +31,9 @@ Matrix ilr_inverse(const Matrix& balances);
 // The D x (D - 1) contrast matrix V with ilr(x) = clr(x) V.
 Matrix ilr_basis(Eigen::Index parts);
 
+// The closed composition at clr coordinates `clr` (any length): the inverse of clr.
+Vector clr_inverse(const Vector& clr);
+
 // Column means and the sample covariance (divisor n - 1).
 Vector column_means(const Matrix& data);
 Matrix sample_covariance(const Matrix& data);

@@ -1,0 +1,135 @@
+// The tool as a user runs it: a CSV file in, a PNG out, or a clear error and no picture.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int exit_code;
+  std::string output;  // stdout and stderr
+};
+
+class PlotHost : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "plot-host-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    fs::create_directory(folder_ / "tmp");
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  // Runs plot_host with TMPDIR inside the test's folder, so its exchange folders can be seen.
+  Outcome run(const std::string& arguments) {
+    const std::string command =
+        "TMPDIR='" + (folder_ / "tmp").string() + "' '" PLOT_HOST_PATH "' " + arguments + " 2>&1";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string output;
+    std::array<char, 4096> buffer;
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+  }
+
+  fs::path write(const std::string& name, const std::string& text) {
+    const fs::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  fs::path folder_;
+};
+
+// Pixels of exactly this colour in a PNG file.
+int count_pixels(const fs::path& path, std::array<uint8_t, 3> rgb) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return -1;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return -1;
+  int n = 0;
+  for (std::size_t i = 0; i + 2 < pixels.size(); i += 3)
+    n += pixels[i] == rgb[0] && pixels[i + 1] == rgb[1] && pixels[i + 2] == rgb[2];
+  return n;
+}
+
+constexpr std::array<uint8_t, 3> kGreen = {0, 255, 0};  // group 3, the rhyolites
+constexpr std::array<uint8_t, 3> kBlack = {0, 0, 0};
+
+TEST_F(PlotHost, EveryPlotDrawsTheUsersData) {
+  struct Case {
+    std::string arguments;
+    std::array<uint8_t, 3> colour;
+    int at_least;  // more than the legend alone draws
+  };
+  const std::string rocks = "'" PLOT_EXAMPLES_DIR "/rocks.csv' --group rock ";
+  const std::string three = "--parts SiO2,Al2O3,FeO ";
+  const std::string four = "--parts SiO2,Al2O3,FeO,MgO ";
+  const Case cases[] = {
+      {"biplot " + rocks + "--outliers", kGreen, 100},
+      {"biplot3d " + rocks + "--rotate 1,2,0", kGreen, 100},
+      {"logratio " + rocks + three + "--transform balances", kGreen, 100},
+      {"logratio3d " + rocks + four, kGreen, 100},
+      {"ternary " + rocks + three + "--grid", kGreen, 100},
+      {"tetrahedron " + rocks + four, kGreen, 100},
+      {"predictive " + rocks + three + "--levels 0.5,0.9", kBlack, 6000},
+      {"confidence " + rocks + three, kGreen, 30},
+  };
+  for (const Case& c : cases) {
+    const fs::path png = folder_ / "plot.png";
+    fs::remove(png);
+    const Outcome r = run(c.arguments + " --png '" + png.string() + "'");
+    EXPECT_EQ(r.exit_code, 0) << c.arguments << "\n" << r.output;
+    EXPECT_GT(count_pixels(png, c.colour), c.at_least) << c.arguments;
+    EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << c.arguments << ": exchange folder left";
+  }
+}
+
+TEST_F(PlotHost, BadInputIsAnErrorWithoutAPicture) {
+  std::string many = "a,b,c\n";
+  for (int i = 0; i < 502; ++i) many += "1,2,3\n";
+  struct Case {
+    std::string arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"ternary '" + write("many.csv", many).string() + "'",
+       "502 rows, but the ternary plot holds at most 501 observations"},
+      {"tetrahedron '" + write("three.csv", "a,b,c\n1,2,3\n").string() + "'",
+       "the tetrahedron plot takes 4 parts, the file gives 3"},
+      {"ternary '" + write("zero.csv", "a,b,c\n1,0,3\n").string() + "'",
+       "row 2, column \"b\": the part is 0"},
+      {"biplot '" + write("few.csv", "a,b,c\n1,2,3\n2,1,3\n").string() + "' --outliers",
+       "2 rows are too few for the outlier test"},
+      {"ternary " + (folder_ / "missing.csv").string(), "missing.csv: no such file"},
+  };
+  for (const Case& c : cases) {
+    const fs::path png = folder_ / "bad.png";
+    const Outcome r = run(c.arguments + " --png '" + png.string() + "'");
+    EXPECT_NE(r.exit_code, 0) << c.arguments;
+    EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(png)) << c.arguments;
+  }
+}
+
+TEST_F(PlotHost, ZeroReplacementLetsAZeroThrough) {
+  const fs::path csv = write("zero.csv", "a;b;c\n\"1.5\";0;3\n2;1;1\n");
+  const Outcome r = run("ternary '" + csv.string() + "' --zero-replace 0.01 --png '" +
+                        (folder_ / "z.png").string() + "'");
+  EXPECT_EQ(r.exit_code, 0) << r.output;
+  EXPECT_TRUE(fs::exists(folder_ / "z.png"));
+}
+
+}  // namespace

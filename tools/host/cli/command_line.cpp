@@ -1,0 +1,184 @@
+#include "command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<PlotInfo, 8> kPlots = {{
+    {.kind = PlotKind::biplot,
+     .command = "biplot",
+     .plugin = "biplot",
+     .summary = "2D biplot of the clr principal components (plug-in biplot)",
+     .three_d = false},
+    {.kind = PlotKind::biplot3d,
+     .command = "biplot3d",
+     .plugin = "Havrel",
+     .summary = "3D biplot of the clr principal components (plug-in Havrel)",
+     .three_d = true},
+    {.kind = PlotKind::logratio,
+     .command = "logratio",
+     .plugin = "Pellin",
+     .summary = "2D scatter of alr or balance coordinates of 3 parts (plug-in Pellin)",
+     .three_d = false},
+    {.kind = PlotKind::logratio3d,
+     .command = "logratio3d",
+     .plugin = "Tormin",
+     .summary = "3D scatter of alr or balance coordinates of 4 parts (plug-in Tormin)",
+     .three_d = true},
+    {.kind = PlotKind::ternary,
+     .command = "ternary",
+     .plugin = "ternary",
+     .summary = "ternary diagram of 3 parts (plug-in ternary)",
+     .three_d = false},
+    {.kind = PlotKind::tetrahedron,
+     .command = "tetrahedron",
+     .plugin = "Quadrel",
+     .summary = "tetrahedron of 4 parts (plug-in Quadrel)",
+     .three_d = true},
+    {.kind = PlotKind::predictive,
+     .command = "predictive",
+     .plugin = "Vorn",
+     .summary = "predictive regions of 3 parts on the ternary diagram (plug-in Vorn)",
+     .three_d = false},
+    {.kind = PlotKind::confidence,
+     .command = "confidence",
+     .plugin = "Vornc",
+     .summary = "confidence regions of each group's centre, 3 parts (plug-in Vornc)",
+     .three_d = false},
+}};
+
+// "800x600" -> {800, 600}.
+std::string parse_size(const std::string& text, std::array<int, 2>& size) {
+  int w = 0, h = 0;
+  char x = 0, extra = 0;
+  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') ||
+      w < 1 || h < 1)
+    return "expected WIDTHxHEIGHT in pixels, e.g. 918x734";
+  size = {w, h};
+  return {};
+}
+
+void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
+                      std::vector<int>& presses) {
+  const PlotInfo& info = plot_info(r.plot);
+  sub.add_option("file", r.file, "the CSV file: a header row, one composition per row")->required();
+  sub.add_option("--parts", r.input.parts,
+                 "the part columns, comma-separated (default: every column whose first value "
+                 "is a number)")
+      ->delimiter(',');
+  sub.add_option("--group", r.input.group, "a column of group labels (at most 10 groups)");
+  sub.add_option("--zero-replace", r.input.zero_replace,
+                 "replace zero parts by DELTA (a proportion, multiplicative replacement)")
+      ->check(CLI::Range(0.0, 1.0));
+  sub.add_option("--png", r.png, "write the plot to this PNG file instead of showing a window");
+  sub.add_option("--size", size_text, "the picture's size in pixels, WxH");
+  if (info.three_d)
+    sub.add_option("--rotate", presses,
+                   "press the rotation buttons X,Y,Z times before the picture (negative: the "
+                   "other way)")
+        ->delimiter(',');
+
+  switch (r.plot) {
+    case PlotKind::biplot:
+    case PlotKind::biplot3d:
+      sub.add_flag("--shapes", r.shapes, "observations as black marker shapes by group");
+      sub.add_flag("--labels", r.labels, "number every observation");
+      sub.add_flag("--outliers", r.outliers,
+                   "mark the observations beyond the 0.975 chi-square Mahalanobis distance");
+      sub.add_flag("--names", r.names, "label the rays by name instead of a numbered legend");
+      break;
+    case PlotKind::logratio:
+    case PlotKind::logratio3d:
+      sub.add_flag("--shapes", r.shapes, "observations as black marker shapes by group");
+      sub.add_option("--transform", r.transform, "alr (against the last part) or balances")
+          ->transform(CLI::CheckedTransformer(std::map<std::string, Transform>{
+              {"alr", Transform::alr}, {"balances", Transform::balances}}));
+      break;
+    case PlotKind::ternary: {
+      sub.add_flag("--shapes", r.shapes, "points as black marker shapes by group");
+      auto* grid = sub.add_flag_callback(
+          "--grid", [&r] { r.overlay = TernaryOverlay::grid; }, "draw a 10 % grid");
+      auto* pcs = sub.add_flag_callback(
+          "--components", [&r] { r.overlay = TernaryOverlay::components; },
+          "draw the first two principal components");
+      grid->excludes(pcs);
+      break;
+    }
+    case PlotKind::tetrahedron:
+      sub.add_flag("--shapes", r.shapes, "points as black marker shapes by group");
+      break;
+    case PlotKind::predictive:
+      sub.add_option("--levels", r.levels, "up to three probabilities, comma-separated")
+          ->delimiter(',')
+          ->check(CLI::Range(0.0, 1.0));
+      break;
+    case PlotKind::confidence:
+      sub.add_flag("--shapes", r.shapes, "centres as black marker shapes by group");
+      sub.add_option("--level", r.level, "the confidence level")->check(CLI::Range(0.0, 1.0));
+      break;
+  }
+}
+
+}  // namespace
+
+const PlotInfo& plot_info(PlotKind kind) {
+  return kPlots[static_cast<std::size_t>(kind)];
+}
+
+Command parse_command_line(int argc, const char* const* argv) {
+  CLI::App app{
+      "Plots compositions (positive parts of a whole) from a CSV file with one of the eight "
+      "plot plug-ins: shows the plot in a window, or writes it as a PNG.\n"
+      "Without a PLOT it runs the embedded samples (--samples).",
+      "plot_host"};
+  app.require_subcommand(0, 1);
+
+  SampleRequest samples;
+  auto* samples_option =
+      app.add_option("--samples", samples.names,
+                     "run the embedded samples: all, or those named PLUGIN or PLUGIN:SAMPLE "
+                     "(--samples=biplot,ternary:grid)")
+          ->expected(0, 100)
+          ->delimiter(',');
+  app.add_flag("--list", samples.list, "list the embedded samples");
+  app.add_option("--png", samples.png_folder,
+                 "samples only: write DIR/PLUGIN-SAMPLE.png instead of showing windows");
+
+  std::array<PlotRequest, kPlots.size()> requests;
+  std::array<std::string, kPlots.size()> sizes;
+  std::array<std::vector<int>, kPlots.size()> presses;
+  std::array<CLI::App*, kPlots.size()> subs{};
+  for (std::size_t i = 0; i < kPlots.size(); ++i) {
+    requests[i].plot = kPlots[i].kind;
+    subs[i] = app.add_subcommand(std::string(kPlots[i].command), std::string(kPlots[i].summary));
+    add_plot_options(*subs[i], requests[i], sizes[i], presses[i]);
+    subs[i]->excludes(samples_option);
+  }
+
+  try {
+    app.parse(argc, argv);
+    for (std::size_t i = 0; i < kPlots.size(); ++i) {
+      if (!subs[i]->parsed()) continue;
+      if (!sizes[i].empty()) {
+        std::array<int, 2> size{};
+        const std::string problem = parse_size(sizes[i], size);
+        if (!problem.empty()) throw CLI::ValidationError("--size", problem);
+        requests[i].size = size;
+      }
+      if (!presses[i].empty()) {
+        if (presses[i].size() != 3)
+          throw CLI::ValidationError("--rotate", "give three counts X,Y,Z, e.g. 0,6,0");
+        std::copy(presses[i].begin(), presses[i].end(), requests[i].rotate.begin());
+      }
+      if (requests[i].levels.empty() || requests[i].levels.size() > 3)
+        throw CLI::ValidationError("--levels", "give one to three levels");
+      return requests[i];
+    }
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e);
+  }
+  return samples;
+}

@@ -1,0 +1,68 @@
+// The 3D biplot: the clr principal components in three dimensions, written as the four
+// exchange files the plug-in reads while mostrar runs.
+#include "../exchange_folder.h"
+#include "plot_builders.h"
+#include "plot_inputs.h"
+#include "stats/pca.h"
+#include "stats/view_scaling.h"
+
+namespace {
+
+constexpr int kComponents = 3;
+// Room to turn the cloud without leaving the -1.3 to 1.3 view.
+constexpr double kHalfView = 0.95;
+constexpr double kOutlierLevel = 0.975;
+constexpr Eigen::Index kMaxRays = 20;
+constexpr Eigen::Index kMaxPoints = 6000;
+
+void write_exchange_files(const PrivateProfile& profile, const CompositionTable& table,
+                          const PlotRequest& request) {
+  const stats::Pca pca = stats::clr_pca(table.parts);
+  const stats::ViewCoordinates view = stats::fit_to_view(pca, kComponents, kHalfView);
+  const std::vector<bool> outlier =
+      request.outliers ? stats::mahalanobis_outliers(pca, kOutlierLevel) : std::vector<bool>();
+  const auto rays = static_cast<int>(view.loadings.rows());
+  // D parts leave D - 1 components with variability; value j covers the first j.
+  const int proportions = rays - 1;
+
+  ExchangeWriter options(profile.file("\\opcionsBiplot.qvm"));
+  options.integer(static_cast<int>(table.groups.size())).integer(rays).logical(true);
+  options.integer(request.shapes ? 2 : 1).logical(request.names).logical(request.outliers);
+  options.logical(request.labels).integer(proportions);
+  options.text("PC1").text("PC2").text("PC3").end_row();
+  options.close();
+
+  ExchangeWriter cpe(profile.file("\\rangBiplot.qvm"));
+  for (int j = 1; j <= proportions; ++j) cpe.number(pca.cumulative(j - 1)).end_row();
+  cpe.close();
+
+  ExchangeWriter lines(profile.file("\\liniesBiplot.qvm"));
+  for (Eigen::Index k = 0; k < view.loadings.rows(); ++k) {
+    for (Eigen::Index c = 0; c < kComponents; ++c) lines.number(view.loadings(k, c));
+    lines.text(table.part_names[static_cast<std::size_t>(k)]).end_row();
+  }
+  lines.close();
+
+  ExchangeWriter points(profile.file("\\puntsBiplot.qvm"));
+  for (Eigen::Index i = 0; i < view.scores.rows(); ++i) {
+    const auto n = static_cast<std::size_t>(i);
+    for (Eigen::Index c = 0; c < kComponents; ++c) points.number(view.scores(i, c));
+    points.integer(table.group[n]).integer(request.outliers && outlier[n] ? 1 : 0).end_row();
+  }
+  points.close();
+}
+
+}  // namespace
+
+void show_biplot3d(const PluginApi& api, const CompositionTable& table,
+                   const PlotRequest& request) {
+  require_part_range(table, request, 4, kMaxRays);
+  const Eigen::Index fewest = request.outliers ? table.parts.cols() + 1 : 4;
+  require_rows(table, request, fewest, kMaxPoints,
+               request.outliers ? "the outlier test" : "principal components");
+  // The folder lives for the call only: the plug-in reads and deletes the files inside
+  // mostrar, and the user's own profile is never touched.
+  const PrivateProfile profile;
+  write_exchange_files(profile, table, request);
+  with_data_class(api, "CDades_Havrel", [&](plot_object* data) { api.invoke(data, "mostrar"); });
+}

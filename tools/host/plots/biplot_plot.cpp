@@ -1,0 +1,77 @@
+// The 2D biplot: the clr principal components of the compositions, observations and rays each
+// scaled to the view, the cumulative proportions, and Mahalanobis outliers.
+#include <memory>
+
+#include "plot_biplot_records.h"
+#include "plot_builders.h"
+#include "plot_inputs.h"
+#include "stats/pca.h"
+#include "stats/view_scaling.h"
+
+namespace {
+
+// Inside the view and left of the legends, which start at x = 1.
+constexpr double kHalfView = 0.95;
+constexpr double kOutlierLevel = 0.975;
+
+struct Biplot {
+  std::unique_ptr<Vector_Punts_bi> observations = std::make_unique<Vector_Punts_bi>();
+  std::unique_ptr<Vector_Linies> rays = std::make_unique<Vector_Linies>();
+};
+
+Biplot make_biplot(const CompositionTable& table, bool outliers) {
+  const stats::Pca pca = stats::clr_pca(table.parts);
+  const stats::ViewCoordinates view = stats::fit_to_view(pca, 2, kHalfView);
+  const std::vector<bool> outlier =
+      outliers ? stats::mahalanobis_outliers(pca, kOutlierLevel) : std::vector<bool>();
+
+  Biplot plot;
+  plot.observations->long_ = static_cast<int16_t>(view.scores.rows());
+  for (Eigen::Index i = 0; i < view.scores.rows(); ++i) {
+    PuntBi& p = plot.observations->Punts[i];
+    const int group = table.group[static_cast<std::size_t>(i)];
+    p.x = view.scores(i, 0);
+    p.y = view.scores(i, 1);
+    const auto colour = group_colour(group);
+    std::copy(colour.begin(), colour.end(), p.color);
+    p.forma = static_cast<int16_t>(group);
+    p.outlier = outliers && outlier[static_cast<std::size_t>(i)] ? PLOT_TRUE : PLOT_FALSE;
+  }
+  Vector_Linies& rays = *plot.rays;
+  rays.long_ = static_cast<int16_t>(view.loadings.rows());
+  for (Eigen::Index k = 0; k < view.loadings.rows(); ++k) {
+    rays.Punts[k].x = view.loadings(k, 0);
+    rays.Punts[k].y = view.loadings(k, 1);
+    const std::string& name = table.part_names[static_cast<std::size_t>(k)];
+    rays.nomeixos[k] = {name.data(), static_cast<int32_t>(name.size())};
+  }
+  // D parts leave D - 1 components with variability; cpe(j) covers the first j.
+  rays.rang = static_cast<int16_t>(view.loadings.rows() - 1);
+  for (int16_t j = 1; j <= rays.rang; ++j) rays.cpe[j] = static_cast<float>(pca.cumulative(j - 1));
+  return plot;
+}
+
+}  // namespace
+
+void show_biplot(const PluginApi& api, const CompositionTable& table, const PlotRequest& request) {
+  require_part_range(table, request, 3, PLOT_BIPLOT_RAYS);
+  // The outlier test needs more observations than the D - 1 components it measures in.
+  const Eigen::Index fewest = request.outliers ? table.parts.cols() + 1 : 3;
+  require_rows(table, request, fewest, PLOT_BIPLOT_POINTS,
+               request.outliers ? "the outlier test" : "principal components");
+  const Biplot plot = make_biplot(table, request.outliers);
+  const plot_string coor[] = {{"PC1", 3}, {"PC2", 3}, {"PC3", 3}};
+  with_data_class(api, "CDades_biplot", [&](plot_object* data) {
+    api.set(data, "printeixos", boolean_value(request.names));
+    api.set(data, "observation", boolean_value(true));
+    api.set(data, "outlier_mark", boolean_value(request.outliers));
+    api.set(data, "labels", boolean_value(request.labels));
+    api.set(data, "formes", boolean_value(request.shapes));
+    api.set(data, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
+    const plot_variant arguments[] = {
+        record_value(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(), sizeof(Vector_Punts_bi)),
+        record_value(PLOT_VECTOR_LINIES_NAME, plot.rays.get(), sizeof(Vector_Linies)),
+        strings_value(1, 3, coor)};
+    api.invoke(data, "mostrar", arguments, 3);
+  });
+}

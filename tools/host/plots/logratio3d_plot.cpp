@@ -1,0 +1,39 @@
+// The 3D log-ratio scatter: the plug-in computes the alr or balance coordinates itself from
+// the four parts the host writes to its exchange files.
+#include "../exchange_folder.h"
+#include "plot_builders.h"
+#include "plot_inputs.h"
+
+namespace {
+
+constexpr Eigen::Index kMaxPoints = 6000;
+
+std::vector<std::string> axis_names(const CompositionTable& table, Transform transform) {
+  const auto& p = table.part_names;
+  if (transform == Transform::alr)
+    return {"ln(" + p[0] + "/" + p[3] + ")", "ln(" + p[1] + "/" + p[3] + ")",
+            "ln(" + p[2] + "/" + p[3] + ")"};
+  return {"b1", "b2", "b3"};
+}
+
+}  // namespace
+
+void show_logratio3d(const PluginApi& api, const CompositionTable& table,
+                     const PlotRequest& request) {
+  require_parts(table, request, 4);
+  require_rows(table, request, 1, kMaxPoints, "a log-ratio plot");
+  const PrivateProfile profile;
+  ExchangeWriter options(profile.file("\\opcionsALR.qvm"));
+  options.text(request.transform == Transform::alr ? "ALR" : "balances");
+  options.integer(request.shapes ? 2 : 1).integer(static_cast<int>(table.groups.size())).end_row();
+  for (const auto& name : axis_names(table, request.transform)) options.text(name).end_row();
+  options.close();
+
+  ExchangeWriter data(profile.file("\\dadesALR.qvm"));
+  for (Eigen::Index i = 0; i < table.parts.rows(); ++i) {
+    for (Eigen::Index j = 0; j < 4; ++j) data.number(table.parts(i, j));
+    data.integer(table.group[static_cast<std::size_t>(i)]).end_row();
+  }
+  data.close();
+  with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
+}

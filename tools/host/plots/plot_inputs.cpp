@@ -1,0 +1,57 @@
+#include "plot_inputs.h"
+
+namespace {
+
+std::string plot_name(const PlotRequest& request) {
+  return std::string(plot_info(request.plot).command);
+}
+
+}  // namespace
+
+void require_parts(const CompositionTable& table, const PlotRequest& request, Eigen::Index parts) {
+  require_part_range(table, request, parts, parts);
+}
+
+void require_part_range(const CompositionTable& table, const PlotRequest& request,
+                        Eigen::Index min_parts, Eigen::Index max_parts) {
+  const Eigen::Index n = table.parts.cols();
+  if (n >= min_parts && n <= max_parts) return;
+  const std::string wanted = min_parts == max_parts
+                                 ? std::to_string(min_parts)
+                                 : std::to_string(min_parts) + " to " + std::to_string(max_parts);
+  throw InputError(request.file + ": the " + plot_name(request) + " plot takes " + wanted +
+                   " parts, the file gives " + std::to_string(n) + " (choose them with --parts)");
+}
+
+void require_rows(const CompositionTable& table, const PlotRequest& request, Eigen::Index min_rows,
+                  Eigen::Index max_rows, const std::string& what) {
+  const Eigen::Index n = table.parts.rows();
+  if (n < min_rows)
+    throw InputError(request.file + ": " + std::to_string(n) + " rows are too few for " + what +
+                     " (at least " + std::to_string(min_rows) + ")");
+  if (n > max_rows)
+    throw InputError(request.file + ": " + std::to_string(n) + " rows, but the " +
+                     plot_name(request) + " plot holds at most " + std::to_string(max_rows) +
+                     " observations");
+}
+
+std::array<float, 3> group_colour(int group) {
+  static constexpr std::array<std::array<float, 3>, 11> kTable = {{{0, 0, 0},
+                                                                   {0, 0, 0},
+                                                                   {1, 0, 0},
+                                                                   {0, 1, 0},
+                                                                   {0, 0, 1},
+                                                                   {1, 1, 0},
+                                                                   {0, 1, 1},
+                                                                   {1, 0, 1},
+                                                                   {0.5f, 0, 0.5f},
+                                                                   {1, 0.5f, 0},
+                                                                   {0.5f, 0.5f, 0.5f}}};
+  return group >= 0 && group <= 10 ? kTable[static_cast<std::size_t>(group)] : kTable[0];
+}
+
+std::vector<plot_string> counted(const std::vector<std::string>& texts) {
+  std::vector<plot_string> out;
+  for (const auto& t : texts) out.push_back({t.data(), static_cast<int32_t>(t.size())});
+  return out;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cli/plot_request.h"
+#include "input/composition_table.h"
+#include "plot_plugin.h"
+
+// The checks and small conversions every plot builder makes before it fills its records.
+
+// InputError unless the table has exactly `parts` parts.
+void require_parts(const CompositionTable& table, const PlotRequest& request, Eigen::Index parts);
+// InputError unless the table has from `min_parts` to `max_parts` parts.
+void require_part_range(const CompositionTable& table, const PlotRequest& request,
+                        Eigen::Index min_parts, Eigen::Index max_parts);
+// InputError unless there are at least `min_rows` rows ("for `what`") and at most `max_rows`
+// (the plug-in's record limit).
+void require_rows(const CompositionTable& table, const PlotRequest& request, Eigen::Index min_rows,
+                  Eigen::Index max_rows, const std::string& what);
+
+// The colour of group g in the plug-ins' legend table (1 black, 2 red, 3 green, ...).
+std::array<float, 3> group_colour(int group);
+
+// Counted strings that point into `texts`, which must outlive them.
+std::vector<plot_string> counted(const std::vector<std::string>& texts);
