@@ -7,35 +7,17 @@
 #include <cstdint>
 
 #include "../plots/plot_builders.h"
-#include "lcg.h"
+#include "grouped_sample.h"
 
 namespace {
 
-struct Group {
-  std::array<double, 3> centre;
-  double spread;  // of the log-ratios
-};
-
 // 150 compositions in three groups of 50.
 CompositionTable sample_compositions() {
-  const std::array<Group, 3> groups = {
-      {{{0.6, 0.25, 0.15}, 0.25}, {{0.2, 0.6, 0.2}, 0.3}, {{0.15, 0.25, 0.6}, 0.2}}};
-  Lcg random(20240917);
-  CompositionTable table;
-  table.part_names = {"Part A", "Part B", "Part C"};
-  table.groups = {"1", "2", "3"};
-  table.parts.resize(150, 3);
-  for (int g = 0; g < 3; ++g)
-    for (int i = 0; i < 50; ++i) {
-      std::array<double, 3> parts;
-      for (std::size_t j = 0; j < 3; ++j)
-        parts[j] = groups[static_cast<std::size_t>(g)].centre[j] *
-                   std::exp(groups[static_cast<std::size_t>(g)].spread * random.normal());
-      const double sum = parts[0] + parts[1] + parts[2];
-      table.parts.row(g * 50 + i) << parts[0] / sum, parts[1] / sum, parts[2] / sum;
-      table.group.push_back(g + 1);
-    }
-  return table;
+  return logistic_normal_sample({"Part A", "Part B", "Part C"},
+                                {{{std::log(0.6), std::log(0.25), std::log(0.15)}, 0.25},
+                                 {{std::log(0.2), std::log(0.6), std::log(0.2)}, 0.3},
+                                 {{std::log(0.15), std::log(0.25), std::log(0.6)}, 0.2}},
+                                50, 20240917);
 }
 
 void show(const PluginApi& api, TernaryOverlay overlay, bool shapes) {
