@@ -63,6 +63,7 @@ typedef struct plot_r8_array2 {
   const double* items;
 } plot_r8_array2;
 
+/* A `type` outside plot_type is refused as a Type mismatch (13), never read as a value. */
 typedef struct plot_variant {
   plot_type type;
   union {
@@ -92,6 +93,9 @@ PLOT_API const char* plot_plugin_name(void);
 PLOT_API const char* plot_class_name(int32_t index);
 
 PLOT_API int32_t plot_create(const char* class_name, plot_object** object, plot_error* error);
+/* Each object is released exactly once and not used afterwards. Releasing or using an object
+ * already released is the host's fault: a pointer the plug-in no longer knows is refused (5) or,
+ * by plot_release, ignored, but a later plot_create may have been given the same address. */
 PLOT_API void plot_release(plot_object* object);
 PLOT_API int32_t plot_get(plot_object* object, const char* property, plot_variant* value,
                           plot_error* error);
@@ -120,7 +124,8 @@ PLOT_API int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* wi
                                      int32_t* height);
 PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);
 /* What a user does: click a button by name ("Sortir", "Rot_YY", "inc_zoom"...), resize the
- * client area, close the window. */
+ * client area, close the window. A client area beyond the largest surface (the driver's limits,
+ * and no more than 8192 x 4096 pixels in all) is refused with 5 and the viewer keeps its size. */
 PLOT_API int32_t plot_viewer_click(const char* button, plot_error* error);
 PLOT_API int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error);
 PLOT_API int32_t plot_viewer_close(plot_error* error);
@@ -131,13 +136,18 @@ PLOT_API int32_t plot_viewer_close(plot_error* error);
 PLOT_API int32_t plot_viewer_drag(int32_t dx, int32_t dy, plot_error* error);
 PLOT_API int32_t plot_viewer_wheel(int32_t steps, plot_error* error);
 /* Runs the user-interface loop for up to `seconds`, or until no window is shown when
- * `seconds` is negative. */
+ * `seconds` is negative or infinite. NaN waits for nothing: pending events are handled and the
+ * call returns at once. */
 PLOT_API void plot_ui_wait(double seconds);
 
 /* Testing: makes every pixel-format choice fail (non-zero) or work again (0). */
 PLOT_API void plot_testing_fail_pixel_format(int32_t fail);
-/* A device context of an off-screen surface, for a renderer created on its own. */
+/* A device context of an off-screen surface, for a renderer created on its own; 0 when the
+ * size is beyond the largest surface. The surface lives until plot_release_device_context or
+ * until the plug-in is unloaded; a renderer still using it then draws nothing. */
 PLOT_API int32_t plot_offscreen_device_context(int32_t width, int32_t height);
+/* Frees a surface made by plot_offscreen_device_context: 0, or 5 for a number it did not give. */
+PLOT_API int32_t plot_release_device_context(int32_t hdc);
 
 #ifdef __cplusplus
 }

@@ -2,19 +2,22 @@
 #include <FL/Fl.H>
 #include <dlfcn.h>
 
-#include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <mutex>
 #include <string>
-#include <vector>
+#include <unordered_set>
 
 #include "core/com/plugin_definition.h"
 #include "core/platform/device_context_table.h"
 #include "core/platform/display_connection.h"
 #include "core/platform/egl_offscreen_surface.h"
 #include "core/platform/message_box.h"
+#include "core/platform/surface_limits.h"
 #include "plot_plugin.h"
 
 struct plot_object {
@@ -25,7 +28,45 @@ struct plot_object {
 namespace plot {
 namespace {
 
-std::atomic<int32_t> g_live_objects{0};
+// The objects handed out and not yet released: a pointer released twice, or never handed
+// out, is refused instead of freed again.
+class LiveObjects {
+ public:
+  void add(const plot_object* object) {
+    const std::lock_guard lock(mutex_);
+    objects_.insert(object);
+  }
+  bool remove(const plot_object* object) {
+    const std::lock_guard lock(mutex_);
+    return objects_.erase(object) != 0;
+  }
+  bool contains(const plot_object* object) {
+    const std::lock_guard lock(mutex_);
+    return objects_.contains(object);
+  }
+  bool empty() {
+    const std::lock_guard lock(mutex_);
+    return objects_.empty();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_set<const plot_object*> objects_;
+};
+
+LiveObjects g_live_objects;
+
+plot_object* known(plot_object* object) {
+  if (!g_live_objects.contains(object)) raise(ErrorNumber::InvalidCall);
+  return object;
+}
+
+// The host's off-screen surfaces by device context, freed by the host or when the plug-in is
+// unloaded.
+std::map<int32_t, std::unique_ptr<EglOffscreenSurface>>& host_surfaces() {
+  static std::map<int32_t, std::unique_ptr<EglOffscreenSurface>> surfaces;
+  return surfaces;
+}
 
 void clear_error(plot_error* error) {
   if (error == nullptr) return;
@@ -113,8 +154,9 @@ int32_t plot_create(const char* class_name, plot_object** object, plot_error* er
     *object = nullptr;
     for (const auto& entry : plugin_definition().classes)
       if (class_name != nullptr && entry.name == class_name) {
-        *object = new plot_object{&entry, entry.create()};
-        ++g_live_objects;
+        auto made = std::make_unique<plot_object>(plot_object{&entry, entry.create()});
+        g_live_objects.add(made.get());
+        *object = made.release();
         return;
       }
     throw RuntimeError(ErrorNumber::InvalidCall, std::string("Class not registered: ") +
@@ -123,20 +165,19 @@ int32_t plot_create(const char* class_name, plot_object** object, plot_error* er
 }
 
 void plot_release(plot_object* object) {
-  if (object == nullptr) return;
+  if (!g_live_objects.remove(object)) return;
   try {
     delete object;
   } catch (...) {
     // A destructor that fails must not take the host down.
   }
-  --g_live_objects;
 }
 
 int32_t plot_get(plot_object* object, const char* property, plot_variant* value,
                  plot_error* error) {
   return guarded(error, [&] {
-    if (object == nullptr || value == nullptr) raise(ErrorNumber::InvalidCall);
-    const PropertyEntry* entry = object->entry->property(property ? property : "");
+    if (value == nullptr) raise(ErrorNumber::InvalidCall);
+    const PropertyEntry* entry = known(object)->entry->property(property ? property : "");
     if (entry == nullptr) no_such("property or method", property);
     *value = entry->get(object->instance.get());
   });
@@ -145,8 +186,8 @@ int32_t plot_get(plot_object* object, const char* property, plot_variant* value,
 int32_t plot_put(plot_object* object, const char* property, const plot_variant* value,
                  plot_error* error) {
   return guarded(error, [&] {
-    if (object == nullptr || value == nullptr) raise(ErrorNumber::InvalidCall);
-    const PropertyEntry* entry = object->entry->property(property ? property : "");
+    if (value == nullptr) raise(ErrorNumber::InvalidCall);
+    const PropertyEntry* entry = known(object)->entry->property(property ? property : "");
     if (entry == nullptr) no_such("property or method", property);
     entry->put(object->instance.get(), *value);
   });
@@ -156,9 +197,8 @@ int32_t plot_call(plot_object* object, const char* method, const plot_variant* a
                   int32_t count, plot_variant* result, plot_error* error) {
   if (result != nullptr) *result = plot_variant{};
   return guarded(error, [&] {
-    if (object == nullptr || count < 0 || (count > 0 && arguments == nullptr))
-      raise(ErrorNumber::InvalidCall);
-    const MethodEntry* entry = object->entry->method(method ? method : "");
+    if (count < 0 || (count > 0 && arguments == nullptr)) raise(ErrorNumber::InvalidCall);
+    const MethodEntry* entry = known(object)->entry->method(method ? method : "");
     if (entry == nullptr) no_such("property or method", method);
     plot_variant returned =
         entry->invoke(object->instance.get(),
@@ -172,13 +212,13 @@ int32_t plot_call(plot_object* object, const char* method, const plot_variant* a
 
 void plot_variant_clear(plot_variant* value) {
   if (value == nullptr) return;
-  if (value->type == PLOT_STRING) std::free(const_cast<char*>(value->value.string.data));
+  if (variant_tag(*value) == PLOT_STRING) std::free(const_cast<char*>(value->value.string.data));
   *value = plot_variant{};
 }
 
 int32_t plot_can_unload_now(void) {
   ViewerForm* viewer = form();
-  return g_live_objects == 0 && (viewer == nullptr || !viewer->shown()) ? 1 : 0;
+  return g_live_objects.empty() && (viewer == nullptr || !viewer->shown()) ? 1 : 0;
 }
 
 int32_t plot_register(const char* folder, plot_error* error) {
@@ -230,7 +270,8 @@ int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int3
   if (width != nullptr) *width = picture.width;
   if (height != nullptr) *height = picture.height;
   const auto needed = static_cast<int32_t>(picture.rgb.size());
-  if (rgb != nullptr && capacity >= needed)
+  // Before the first frame there is nothing to copy, and no buffer to copy from.
+  if (rgb != nullptr && needed > 0 && capacity >= needed)
     std::memcpy(rgb, picture.rgb.data(), picture.rgb.size());
   return needed;
 }
@@ -257,6 +298,7 @@ int32_t plot_viewer_click(const char* button, plot_error* error) {
 int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
   return guarded(error, [&] {
     if (width < 0 || height < 0) raise(ErrorNumber::InvalidCall);
+    check_surface_size(width, height);
     if (ViewerForm* viewer = form()) viewer->window().user_resize(width, height);
   });
 }
@@ -283,7 +325,9 @@ void plot_ui_wait(double seconds) {
   // An off-screen viewer has no event loop: the frame its drags asked for is drawn here.
   if (ViewerForm* viewer = form(); viewer != nullptr && viewer->shown()) viewer->window().flush();
   if (!display_connection_open()) return;
-  if (seconds < 0) {
+  // The window system would wait for the next event on NaN, and convert infinity to an integer.
+  if (std::isnan(seconds)) seconds = 0;
+  if (seconds < 0 || std::isinf(seconds)) {
     while (Fl::first_window() != nullptr) Fl::wait(1.0);
     return;
   }
@@ -295,10 +339,19 @@ void plot_testing_fail_pixel_format(int32_t fail) {
 }
 
 int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
-  // Lives for the process: a host asking for one keeps using it.
-  static auto* kept = new std::vector<std::unique_ptr<EglOffscreenSurface>>();
-  kept->push_back(std::make_unique<EglOffscreenSurface>(width, height));
-  return register_device_context(kept->back().get());
+  if (!surface_fits(width, height)) return 0;
+  auto surface = std::make_unique<EglOffscreenSurface>(width, height);
+  const int32_t hdc = register_device_context(surface.get());
+  host_surfaces()[hdc] = std::move(surface);
+  return hdc;
+}
+
+int32_t plot_release_device_context(int32_t hdc) {
+  const auto found = host_surfaces().find(hdc);
+  if (found == host_surfaces().end()) return static_cast<int32_t>(ErrorNumber::InvalidCall);
+  unregister_device_context(hdc);
+  host_surfaces().erase(found);
+  return 0;
 }
 
 }  // extern "C"

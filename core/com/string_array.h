@@ -16,11 +16,16 @@ class StringArray {
       : lower_(lower), items_(std::move(items)) {}
 
   int32_t lower() const { return lower_; }
-  int32_t upper() const { return lower_ + static_cast<int32_t>(items_.size()) - 1; }
+  // The bounds may lie at either end of the 32-bit range: offsets are taken in 64 bits.
+  int32_t upper() const {
+    return static_cast<int32_t>(int64_t{lower_} + static_cast<int64_t>(items_.size()) - 1);
+  }
 
   const std::string& operator()(int32_t index) const {
-    if (index < lower_ || index > upper()) raise(ErrorNumber::SubscriptOutOfRange);
-    return items_[static_cast<std::size_t>(index - lower_)];
+    const int64_t offset = int64_t{index} - int64_t{lower_};
+    if (offset < 0 || offset >= static_cast<int64_t>(items_.size()))
+      raise(ErrorNumber::SubscriptOutOfRange);
+    return items_[static_cast<std::size_t>(offset)];
   }
 
  private:

@@ -12,7 +12,7 @@ namespace plot {
 namespace {
 
 double as_number(const plot_variant& value) {
-  switch (value.type) {
+  switch (variant_tag(value)) {
     case PLOT_EMPTY:
       return 0;
     case PLOT_BOOL:
@@ -33,19 +33,19 @@ double as_number(const plot_variant& value) {
 }  // namespace
 
 int16_t as_int16(const plot_variant& value) {
-  if (value.type == PLOT_I2) return value.value.i2;
+  if (variant_tag(value) == PLOT_I2) return value.value.i2;
   return round_to_int16(as_number(value));
 }
 
 int32_t as_int32(const plot_variant& value) {
-  if (value.type == PLOT_I4) return value.value.i4;
+  if (variant_tag(value) == PLOT_I4) return value.value.i4;
   const double number = as_number(value);
   if (!(number > -2147483648.5 && number < 2147483647.5)) raise(ErrorNumber::Overflow);
   return static_cast<int32_t>(std::nearbyint(number));
 }
 
 float as_single(const plot_variant& value) {
-  if (value.type == PLOT_R4) return value.value.r4;
+  if (variant_tag(value) == PLOT_R4) return value.value.r4;
   const double number = as_number(value);
   if (std::isfinite(number) && std::fabs(number) > std::numeric_limits<float>::max())
     raise(ErrorNumber::Overflow);
@@ -61,20 +61,20 @@ Boolean as_boolean(const plot_variant& value) {
 }
 
 std::string as_string(const plot_variant& value) {
-  if (value.type == PLOT_EMPTY) return {};
-  if (value.type != PLOT_STRING) raise(ErrorNumber::TypeMismatch);
+  if (variant_tag(value) == PLOT_EMPTY) return {};
+  if (variant_tag(value) != PLOT_STRING) raise(ErrorNumber::TypeMismatch);
   const plot_string& s = value.value.string;
   if (s.length < 0 || (s.length > 0 && s.data == nullptr)) raise(ErrorNumber::InvalidCall);
   return std::string(s.data == nullptr ? "" : s.data, static_cast<std::size_t>(s.length));
 }
 
 StringArray as_strings(const plot_variant& value) {
-  if (value.type != PLOT_STRINGS) raise(ErrorNumber::TypeMismatch);
+  if (variant_tag(value) != PLOT_STRINGS) raise(ErrorNumber::TypeMismatch);
   const plot_strings& array = value.value.strings;
-  if (array.upper < array.lower - 1 || (array.upper >= array.lower && array.items == nullptr))
-    raise(ErrorNumber::InvalidCall);
-  std::vector<std::string> items;
+  // In 64 bits: a lower bound of -2147483648 has no 32-bit predecessor.
   const int64_t count = int64_t{array.upper} - int64_t{array.lower} + 1;
+  if (count < 0 || (count > 0 && array.items == nullptr)) raise(ErrorNumber::InvalidCall);
+  std::vector<std::string> items;
   items.reserve(static_cast<std::size_t>(count));
   for (int64_t i = 0; i < count; ++i) {
     plot_variant item{};
@@ -86,7 +86,7 @@ StringArray as_strings(const plot_variant& value) {
 }
 
 DoubleArray2 as_r8_array2(const plot_variant& value) {
-  if (value.type != PLOT_R8_ARRAY2) raise(ErrorNumber::TypeMismatch);
+  if (variant_tag(value) != PLOT_R8_ARRAY2) raise(ErrorNumber::TypeMismatch);
   const plot_r8_array2& array = value.value.r8_array2;
   // In 64 bits: a lower bound of the smallest 32-bit value must not wrap.
   if (int64_t{array.row_upper} < int64_t{array.row_lower} - 1 ||

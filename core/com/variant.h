@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstring>
 #include <string>
 
 #include "core/com/double_array2.h"
@@ -9,6 +10,15 @@
 #include "plot_plugin.h"
 
 namespace plot {
+
+// The tag as the host stored it. A value outside plot_type must never be loaded as the enum
+// (undefined behaviour), so every reader of a host's variant compares this integer.
+inline int32_t variant_tag(const plot_variant& value) {
+  static_assert(sizeof(value.type) == sizeof(int32_t));
+  int32_t tag = 0;
+  std::memcpy(&tag, &value.type, sizeof tag);
+  return tag;
+}
 
 // Conversions between the interface's variants and C++ values, with the host's coercion
 // rules: numbers convert among themselves (Overflow when out of range), anything else is a
@@ -30,7 +40,7 @@ struct RecordName;
 template <typename Record>
 Record& as_record(const plot_variant& value) {
   const plot_record& record = value.value.record;
-  if (value.type != PLOT_RECORD || record.data == nullptr || record.name == nullptr ||
+  if (variant_tag(value) != PLOT_RECORD || record.data == nullptr || record.name == nullptr ||
       std::string(record.name) != RecordName<Record>::value ||
       record.size != static_cast<int32_t>(sizeof(Record)))
     raise(ErrorNumber::TypeMismatch);

@@ -26,7 +26,7 @@ using ExchangeValuesReader = std::function<void(ExchangeReader&)>;
 // A missing or empty file (or no folder) shows kMissingExchangeFileMessage and returns false;
 // the file stays. An error raised while reading propagates; the file is closed by then and kept,
 // so nothing the host wrote is lost. A file read whole is deleted; a failure to delete is
-// ignored.
+// ignored, so a read-only folder serves the same file again (hosts are told so in README.md).
 bool read_exchange_file(std::string_view file_name, const ExchangeValuesReader& read_values);
 
 }  // namespace plot

@@ -3,6 +3,7 @@
 #include <EGL/eglext.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 namespace plot {
@@ -69,10 +70,15 @@ class EglContext final : public GlContext {
   EGLContext context_;
 };
 
+int32_t clamped(int32_t size, int32_t limit) {
+  return std::clamp(size, 1, std::max(limit, 1));
+}
+
 }  // namespace
 
 EglOffscreenSurface::EglOffscreenSurface(int32_t width, int32_t height)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)) {}
+    : width_(clamped(width, pbuffer_limit().width)),
+      height_(clamped(height, pbuffer_limit().height)) {}
 
 EglOffscreenSurface::~EglOffscreenSurface() {
   if (pbuffer_ != EGL_NO_SURFACE) {
@@ -84,6 +90,20 @@ EglOffscreenSurface::~EglOffscreenSurface() {
 
 bool EglOffscreenSurface::available() {
   return !matching_configs(PixelFormatDescriptor{}).empty();
+}
+
+SurfaceSize EglOffscreenSurface::pbuffer_limit() {
+  static const SurfaceSize limit = [] {
+    constexpr int32_t kNone = std::numeric_limits<int32_t>::max();
+    const auto configs = matching_configs(PixelFormatDescriptor{});
+    if (configs.empty()) return SurfaceSize{kNone, kNone};
+    EGLint width = 0;
+    EGLint height = 0;
+    eglGetConfigAttrib(egl_display(), configs.front(), EGL_MAX_PBUFFER_WIDTH, &width);
+    eglGetConfigAttrib(egl_display(), configs.front(), EGL_MAX_PBUFFER_HEIGHT, &height);
+    return SurfaceSize{width > 0 ? width : kNone, height > 0 ? height : kNone};
+  }();
+  return limit;
 }
 
 int EglOffscreenSurface::find_pixel_format(const PixelFormatDescriptor& descriptor) {
@@ -123,8 +143,8 @@ bool EglOffscreenSurface::make_current(GlContext& context) {
 }
 
 void EglOffscreenSurface::resize(int32_t width, int32_t height) {
-  width_ = std::max(width, 1);
-  height_ = std::max(height, 1);
+  width_ = clamped(width, pbuffer_limit().width);
+  height_ = clamped(height, pbuffer_limit().height);
   if (pbuffer_ == EGL_NO_SURFACE) return;
   const bool was_current = eglGetCurrentSurface(EGL_DRAW) == pbuffer_;
   EGLContext context = eglGetCurrentContext();

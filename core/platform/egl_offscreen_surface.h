@@ -3,6 +3,7 @@
 #include <EGL/egl.h>
 
 #include "core/platform/drawing_surface.h"
+#include "core/platform/surface_limits.h"
 
 namespace plot {
 
@@ -24,6 +25,9 @@ class EglOffscreenSurface final : public DrawingSurface {
 
   // True when the surfaceless platform and an OpenGL config are available.
   static bool available();
+  // The largest pbuffer the driver reports; no limit when it reports none. Sizes beyond it are
+  // clamped to it.
+  static SurfaceSize pbuffer_limit();
 
  protected:
   int find_pixel_format(const PixelFormatDescriptor& descriptor) override;

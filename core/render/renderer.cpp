@@ -4,6 +4,7 @@
 
 #include "core/platform/device_context_table.h"
 #include "core/platform/message_box.h"
+#include "core/platform/surface_limits.h"
 #include "core/text/glyph_lists.h"
 #include "core/text/text_output.h"
 
@@ -36,6 +37,8 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
     return false;
   }
   surface->set_pixel_format(format);  // a window keeps the format it was first given
+  // List numbers belong to the context they were made in: a second Initialize starts afresh.
+  Class_Terminate();
   context_ = surface->create_context();
   if (context_ == nullptr || !make_current()) {
     // Reported like the pixel-format failure rather than carrying on without a context.
@@ -43,6 +46,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
     show_message("ChoosePixelFormat failed");
     return false;
   }
+  note_viewport_limit();
 
   glyph_base_ = glGenLists(profile_.glyph_count);
   compile_glyph_lists(glyph_base_, profile_.glyph_count);
@@ -104,6 +108,11 @@ void Renderer::display() {
   set_clear_colour_from_code();
   if (busy_) return;
   busy_ = true;
+  // Cleared on every way out: a frame that throws must not stop every later one.
+  struct BusyScope {
+    bool& busy;
+    ~BusyScope() { busy = false; }
+  } const busy_scope{busy_};
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   // Every frame starts from the same state, so a repaint never differs from the first frame.
   glPointSize(1.0f);
@@ -114,7 +123,6 @@ void Renderer::display() {
   if (world_list_ != 0) glCallList(world_list_);
   glPopMatrix();
   device_context(hdc_)->swap_buffers();
-  busy_ = false;
 }
 
 void Renderer::OnSize(int32_t W, int32_t H) {
@@ -177,6 +185,7 @@ void Renderer::Class_Terminate() {
   if (context_ == nullptr) return;  // no GL call: another viewer's context may be current
   context_->release_current();
   context_.reset();
+  glyph_base_ = 0;
   world_list_ = 0;
   markers_ = MarkerLists{};
 }

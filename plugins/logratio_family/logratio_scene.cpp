@@ -19,18 +19,22 @@ constexpr LegendLayout kLegend{.origin = {1.2, 1.0, 0.0},
                                .raster_at_sample = false};
 
 void draw_axes(const Rgb& third, int32_t x, int32_t y, int32_t z) {
+  // The host may pass any 32-bit value: negated as floats, -2147483648 has a negative.
+  const float fx = static_cast<float>(x);
+  const float fy = static_cast<float>(y);
+  const float fz = static_cast<float>(z);
   const MatrixScope axes;
   glNormal3f(0, 1, 0);
   const PrimitiveScope lines(GL_LINES);
   glColor3f(0, 0, 0);
-  glVertex3f(static_cast<float>(-x), 0, 0);
-  glVertex3f(static_cast<float>(x), 0, 0);
+  glVertex3f(-fx, 0, 0);
+  glVertex3f(fx, 0, 0);
   glColor3f(0, 0, 0);
-  glVertex3f(0, static_cast<float>(-y), 0);
-  glVertex3f(0, static_cast<float>(y), 0);
+  glVertex3f(0, -fy, 0);
+  glVertex3f(0, fy, 0);
   glColor3f(third.r, third.g, third.b);
-  glVertex3f(0, 0, static_cast<float>(-z));
-  glVertex3f(0, 0, static_cast<float>(z));
+  glVertex3f(0, 0, -fz);
+  glVertex3f(0, 0, fz);
 }
 
 void draw_names(Renderer& renderer, std::span<const std::string> names, int32_t x, int32_t y,

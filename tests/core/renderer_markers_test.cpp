@@ -1,10 +1,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
+#include "core/offscreen_renderer.h"
 #include "core/profile/plugin_profile.h"
 #include "core/render/marker_shapes.h"
 #include "core/render/renderer.h"
@@ -12,29 +9,7 @@
 namespace plot {
 namespace {
 
-// A renderer on an off-screen surface of its own, registered as a device context.
-class OffscreenRenderer {
- public:
-  explicit OffscreenRenderer(Renderer& renderer) : renderer_(renderer), surface_(300, 300) {
-    hdc_ = register_device_context(&surface_);
-    surface_.set_present_observer([this](const Image& frame) { frames.push_back(frame); });
-  }
-  ~OffscreenRenderer() {
-    renderer_.Class_Terminate();
-    unregister_device_context(hdc_);
-  }
-  bool initialize() {
-    int32_t hwnd = new_window_handle();
-    return renderer_.Initialize(hwnd, hdc_) != 0;
-  }
-
-  std::vector<Image> frames;
-
- private:
-  Renderer& renderer_;
-  EglOffscreenSurface surface_;
-  int32_t hdc_ = 0;
-};
+using testing::OffscreenRenderer;
 
 TEST(RendererMarkers, MarkerListsFollowTheGlyphsOfEachPlugin) {
   for (const PluginProfile& profile : all_profiles()) {

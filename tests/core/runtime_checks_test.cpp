@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+
 #include "core/com/variant.h"
 #include "core/errors/checked_int16.h"
 #include "core/errors/fixed_array.h"
@@ -80,6 +83,32 @@ TEST(RuntimeChecks, StringArraysKeepTheHostsBounds) {
   EXPECT_EQ(error_of([&] { as_strings(v)(1); }), 9);
   v.value.strings = {5, 1, items};  // upper far below lower
   EXPECT_EQ(error_of([&] { as_strings(v); }), 5);
+}
+
+TEST(RuntimeChecks, StringArraysAtTheEndsOfTheIntegerRange) {
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  const plot_string items[] = {{"a", 1}, {"b", 1}, {"c", 1}};
+  plot_variant v{};
+  v.type = PLOT_STRINGS;
+  v.value.strings = {kMin, kMin + 2, items};
+  EXPECT_EQ(as_strings(v)(kMin + 2), "c");
+  v.value.strings = {kMax, kMax, items};
+  EXPECT_EQ(as_strings(v)(kMax), "a");
+  v.value.strings = {kMax, kMin, items};
+  EXPECT_EQ(error_of([&] { as_strings(v); }), 5);
+}
+
+TEST(RuntimeChecks, VariantTagsOutsideTheTypesAreTypeMismatches) {
+  for (const int32_t tag : {255, -1, 99, 13}) {
+    plot_variant v{};
+    std::memcpy(&v.type, &tag, sizeof tag);
+    for (const auto& read : std::initializer_list<std::function<void()>>{
+             [&] { as_int16(v); }, [&] { as_int32(v); }, [&] { as_single(v); },
+             [&] { as_double(v); }, [&] { as_boolean(v); }, [&] { as_string(v); },
+             [&] { as_strings(v); }})
+      EXPECT_EQ(error_of(read), 13) << tag;
+  }
 }
 
 }  // namespace

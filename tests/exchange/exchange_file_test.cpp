@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <string>
@@ -73,6 +74,37 @@ TEST_F(ExchangeFileRule, UnreadableFileIsNeitherReadNorDeleted) {
   EXPECT_FALSE(read_exchange_file("\\locked.qvm", [](ExchangeReader&) {}));
   EXPECT_TRUE(std::filesystem::exists(file("locked.qvm")));
   EXPECT_EQ(messages.size(), 1u);
+}
+
+// A failed delete is ignored: a read-only folder keeps the file, and the next read plots the
+// same data again without a word. Hosts are told so (README).
+TEST_F(ExchangeFileRule, FileInAReadOnlyFolderIsReadAgainSilently) {
+  write_file(file("dades.qvm"), "7\r\n");
+  using std::filesystem::perms;
+  std::filesystem::permissions(file("dades.qvm"), perms::group_read | perms::others_read,
+                               std::filesystem::perm_options::add);
+  const auto read_only = perms::owner_read | perms::owner_exec | perms::group_read |
+                         perms::group_exec | perms::others_read | perms::others_exec;
+  std::filesystem::permissions(folder, read_only);
+  // Permissions do not stop root: read as nobody for the while.
+  const bool as_root = geteuid() == 0;
+  if (as_root) {
+    ASSERT_EQ(seteuid(65534), 0);
+  }
+  int16_t first = 0;
+  int16_t second = 0;
+  const bool read_first =
+      read_exchange_file("\\dades.qvm", [&](ExchangeReader& in) { first = in.read_int16(); });
+  const bool read_second =
+      read_exchange_file("\\dades.qvm", [&](ExchangeReader& in) { second = in.read_int16(); });
+  if (as_root) {
+    ASSERT_EQ(seteuid(0), 0);
+  }
+  std::filesystem::permissions(folder, perms::owner_all);
+  EXPECT_TRUE(read_first && read_second);
+  EXPECT_EQ(first * 10 + second, 77);
+  EXPECT_TRUE(std::filesystem::exists(file("dades.qvm")));
+  EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(ExchangeFileRule, ReadErrorClosesAndKeepsTheFile) {

@@ -1,6 +1,8 @@
 // Every plug-in driven the way a host drives it: dlopen, dlsym and the C interface only.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -267,6 +269,58 @@ TEST(CInterface, RegisterWritesAManifestThatUnregisterRemoves) {
   ASSERT_EQ(l.unregister_plugin(folder.c_str(), &error), 0);
   EXPECT_FALSE(std::filesystem::exists(folder / "ternary.plugin"));
   std::filesystem::remove_all(folder);
+}
+
+// Before any viewer has presented a frame there is no picture: nothing is copied.
+[[noreturn]] void read_picture_before_any_frame() {
+  plot::testing::LoadedPlugin l("Vorn", 2);
+  uint8_t buffer[1] = {7};
+  int32_t w = -1;
+  int32_t h = -1;
+  const int32_t bytes = l.viewer_picture(buffer, 1, &w, &h);
+  std::_Exit(bytes == 0 && w == 0 && h == 0 && buffer[0] == 7 ? 0 : 1);
+}
+
+TEST(CInterfaceDeathTest, PictureBeforeAnyFrameIsEmpty) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh process, in which no frame was made
+  EXPECT_EXIT(read_picture_before_any_frame(), ::testing::ExitedWithCode(0), "");
+}
+
+// The host's fault, yet no use of freed memory: a pointer already released is refused.
+TEST(CInterface, ObjectReleasedTwiceIsRefused) {
+  Loaded& l = loaded("Pellin");
+  plot_object* data = nullptr;
+  plot_error error{};
+  ASSERT_EQ(l.create("CDades_ALR", &data, &error), 0);
+  l.release(data);
+  l.release(data);
+  plot_variant value{};
+  EXPECT_EQ(l.get(data, "formes", &value, &error), 5);
+  EXPECT_EQ(l.put(data, "formes", &value, &error), 5);
+  EXPECT_EQ(l.call(data, "mostrar", nullptr, 0, nullptr, &error), 5);
+}
+
+TEST(CInterface, OffscreenDeviceContextsAreReleasedByTheHost) {
+  Loaded& l = loaded("ternary");
+  using Release = decltype(&plot_release_device_context);
+  const auto release = reinterpret_cast<Release>(dlsym(l.handle, "plot_release_device_context"));
+  ASSERT_NE(release, nullptr);
+  EXPECT_EQ(l.offscreen_device_context(60000, 60000), 0) << "beyond the largest surface";
+  const int32_t hdc = l.offscreen_device_context(50, 40);
+  ASSERT_NE(hdc, 0);
+  EXPECT_EQ(release(hdc), 0);
+  EXPECT_EQ(release(hdc), 5);
+  EXPECT_EQ(release(0), 5);
+  plot_object* renderer = nullptr;
+  plot_error error{};
+  ASSERT_EQ(l.create("COpenGL_TD", &renderer, &error), 0);
+  const plot_variant handles[] = {i4(0), i4(hdc)};
+  plot_variant result{};
+  ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0);
+  EXPECT_EQ(result.value.boolean, PLOT_FALSE);
+  EXPECT_EQ(l.messages, std::vector<std::string>{"ChoosePixelFormat failed"});
+  l.messages.clear();
+  l.release(renderer);
 }
 
 }  // namespace

@@ -6,7 +6,11 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -150,6 +154,28 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   EXPECT_TRUE(pump_until(second, [&] { return second.viewer_shown() == 0; }));
   click(first, kLeft + 12240 / 15 + 40, kTop + 9960 / 15 + 20);
   EXPECT_TRUE(pump_until(first, [&] { return first.viewer_shown() == 0; }));
+}
+
+// Not a number waits for nothing: pending events are handled and the call returns. An alarm
+// interrupts a wait that would otherwise last until the next event of an idle window.
+TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
+  Api api("Vorn");
+  ASSERT_NE(api.handle, nullptr);
+  api.mostrar("CDades_vorn");
+  ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
+  for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
+  static volatile sig_atomic_t alarmed = 0;
+  struct sigaction on_alarm {};
+  on_alarm.sa_handler = [](int) { alarmed = 1; };
+  struct sigaction previous {};
+  sigaction(SIGALRM, &on_alarm, &previous);
+  alarm(3);
+  api.ui_wait(std::nan(""));
+  alarm(0);
+  sigaction(SIGALRM, &previous, nullptr);
+  EXPECT_EQ(alarmed, 0) << "the wait lasted until the alarm";
+  plot_error error{};
+  EXPECT_EQ(api.viewer_close(&error), 0);
 }
 
 }  // namespace

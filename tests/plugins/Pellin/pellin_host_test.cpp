@@ -1,7 +1,10 @@
 // Pellin.so driven the way a host drives it: dlopen, the C interface and the shared header.
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -87,6 +90,55 @@ TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
   EXPECT_EQ(error_.number, 9);
   EXPECT_STREQ(error_.text, "Subscript out of range");
   EXPECT_EQ(plugin_->viewer_shown(), 0);
+}
+
+TEST_F(PellinLibrary, SizesBeyondTheLargestSurfaceAreRefusedAndTheViewerGoesOn) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  ASSERT_EQ(mostrar(*record), 0) << error_.text;
+  const int64_t frames = plugin_->viewer_frames();
+  struct Size {
+    int32_t width, height;
+  };
+  for (const Size s : {Size{kMax, 1}, Size{1, kMax}, Size{60000, 60000}}) {
+    EXPECT_EQ(plugin_->viewer_resize(s.width, s.height, &error_), 5)
+        << s.width << " x " << s.height;
+    EXPECT_NE(std::string(error_.text).find("largest"), std::string::npos) << error_.text;
+  }
+  EXPECT_EQ(plugin_->viewer_frames(), frames);
+  ASSERT_EQ(plugin_->viewer_resize(400, 300, &error_), 0);
+  EXPECT_GT(plugin_->viewer_frames(), frames);
+  int32_t w = 0, h = 0;
+  plugin_->viewer_picture(nullptr, 0, &w, &h);
+  EXPECT_EQ(w * 1000 + h, 400300);
+}
+
+// The axes' half-lengths come from the host: the smallest and largest integers draw.
+TEST_F(PellinLibrary, DrawAxesTakesEveryHostInteger) {
+  using Release = decltype(&plot_release_device_context);
+  const auto release =
+      reinterpret_cast<Release>(dlsym(plugin_->handle, "plot_release_device_context"));
+  plot_object* renderer = nullptr;
+  ASSERT_EQ(plugin_->create("COpenGL_alr", &renderer, &error_), 0);
+  const int32_t hdc = plugin_->offscreen_device_context(64, 64);
+  plot_variant handles[2] = {};
+  handles[0].type = handles[1].type = PLOT_I4;
+  handles[1].value.i4 = hdc;
+  plot_variant initialised{};
+  ASSERT_EQ(plugin_->call(renderer, "Initialize", handles, 2, &initialised, &error_), 0);
+  ASSERT_EQ(initialised.value.boolean, PLOT_TRUE);
+  for (const int32_t extreme :
+       {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
+    plot_variant half_lengths[3] = {};
+    for (plot_variant& v : half_lengths) {
+      v.type = PLOT_I4;
+      v.value.i4 = extreme;
+    }
+    EXPECT_EQ(plugin_->call(renderer, "DrawAxes", half_lengths, 3, nullptr, &error_), 0)
+        << extreme << ": " << error_.text;
+  }
+  plugin_->release(renderer);
+  if (release != nullptr) release(hdc);
 }
 
 }  // namespace
