@@ -161,7 +161,12 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
 TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
   Api api("Vorn");
   ASSERT_NE(api.handle, nullptr);
-  api.mostrar("CDades_vorn");
+  auto regions = std::make_unique<Vector_VORN>();
+  std::vector<plot_string> names;
+  plot_variant vorn[2] = {
+      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+      names_argument(1, 3, names)};
+  api.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
   for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
   static volatile sig_atomic_t alarmed = 0;
