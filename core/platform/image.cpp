@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 #include <png.h>
+#include <zlib.h>
 
 #include <cstdio>
 #include <memory>
@@ -13,16 +14,21 @@ Image read_back_buffer(int32_t width, int32_t height) {
   if (width <= 0 || height <= 0) return image;
   image.width = width;
   image.height = height;
-  const auto row = static_cast<std::size_t>(width) * 3;
-  std::vector<uint8_t> bottom_up(row * static_cast<std::size_t>(height));
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottom_up.data());
-  image.rgb.resize(bottom_up.size());
-  for (int32_t y = 0; y < height; ++y) {
-    const auto from = bottom_up.begin() +
-                      static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(height - 1 - y));
-    std::copy(from, from + static_cast<std::ptrdiff_t>(row),
-              image.rgb.begin() + static_cast<std::ptrdiff_t>(row * static_cast<std::size_t>(y)));
+  const auto w = static_cast<std::size_t>(width);
+  const auto h = static_cast<std::size_t>(height);
+  // RGBA is the driver's own layout, a plain copy; RGB would be converted pixel by pixel.
+  PixelBytes bottom_up(w * h * 4);
+  glPixelStorei(GL_PACK_ALIGNMENT, 4);
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottom_up.data());
+  image.rgb.resize(w * h * 3);
+  uint8_t* to = image.rgb.data();
+  for (std::size_t y = 0; y < h; ++y) {
+    const uint8_t* from = bottom_up.data() + (h - 1 - y) * w * 4;
+    for (std::size_t x = 0; x < w; ++x, from += 4, to += 3) {
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+    }
   }
   return image;
 }
@@ -50,6 +56,11 @@ bool write_png(const Image& image, const std::string& path, std::string& error) 
     return false;
   }
   png_init_io(png, file.get());
+  // Flat colours and thin lines: unfiltered rows with run-length deflate are within about 1.4
+  // times the size of libpng's defaults (all five filters, level 6) at a fraction of the time.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_strategy(png, Z_RLE);
+  png_set_compression_level(png, 1);
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
                static_cast<png_uint_32>(image.height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
