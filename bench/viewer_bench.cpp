@@ -36,7 +36,7 @@ void BareContextClearSwap(benchmark::State& state) {
   for (auto _ : state) {
     EglOffscreenSurface surface(918, 734);
     surface.set_present_observer(
-        [](const Image& picture) { benchmark::DoNotOptimize(picture.rgb.data()); });
+        [](DrawingSurface& frame) { benchmark::DoNotOptimize(frame.read_frame().rgb.data()); });
     const int format = surface.choose_pixel_format(PixelFormatDescriptor{});
     surface.set_pixel_format(format);
     auto context = surface.create_context();

@@ -141,9 +141,20 @@ void ViewerForm::camera_button(ButtonId button) {
   r->display();
 }
 
-void ViewerForm::frame_presented(const Image& picture) {
+void ViewerForm::frame_presented(DrawingSurface& surface) {
   ++frames_;
-  last_picture_ = picture;
+  const bool capture = frame_capture();
+  unread_ = !capture && surface.keeps_last_frame();
+  last_picture_ = capture ? surface.read_frame() : Image{};
+}
+
+const Image& ViewerForm::last_picture() {
+  if (unread_) {
+    unread_ = false;
+    // Gone with the renderer or its surface: a closed viewer has no picture left to read.
+    last_picture_ = renderer_ ? renderer_->kept_frame() : Image{};
+  }
+  return last_picture_;
 }
 
 void ViewerForm::guarded(const std::function<void()>& handler) {

@@ -36,7 +36,8 @@ class ViewerForm : public FormEvents {
   FormWindow& window();
   bool shown() const { return window_ != nullptr && window_->shown(); }
   int64_t frames() const { return frames_; }
-  const Image& last_picture() const { return last_picture_; }
+  // Off screen without frame capture, the kept frame is read here, once per frame.
+  const Image& last_picture();
 
   void Form_Initialize() {}
   void Form_Paint() override;
@@ -44,7 +45,7 @@ class ViewerForm : public FormEvents {
   void Form_Unload(int16_t& Cancel) override;
   void Form_Terminate();
   void button_click(ButtonId button) override;
-  void frame_presented(const Image& picture) override;
+  void frame_presented(DrawingSurface& surface) override;
 
   void Sortir_Click();
 
@@ -62,6 +63,7 @@ class ViewerForm : public FormEvents {
   int32_t previous_height_ = 0;
   int64_t frames_ = 0;
   Image last_picture_;
+  bool unread_ = false;  // a frame was presented off screen and not read yet
 };
 
 std::string run_time_error_message(int32_t number, const std::string& text);

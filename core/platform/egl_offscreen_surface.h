@@ -18,6 +18,7 @@ class EglOffscreenSurface final : public DrawingSurface {
   bool make_current(GlContext& context) override;
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
+  bool keeps_last_frame() const override { return true; }
 
   // A new client size: the pbuffer is made anew; a context bound to it is bound again.
   void resize(int32_t width, int32_t height);

@@ -117,6 +117,12 @@ void Renderer::display() {
   busy_ = false;
 }
 
+Image Renderer::kept_frame() {
+  DrawingSurface* surface = device_context(hdc_);
+  if (surface == nullptr || !surface->keeps_last_frame() || !make_current()) return {};
+  return surface->read_frame();
+}
+
 void Renderer::OnSize(int32_t W, int32_t H) {
   if (H == 0) H = 1;
   aspect_ = static_cast<double>(W) / static_cast<double>(H);

@@ -17,7 +17,8 @@ class OffscreenRenderer {
  public:
   explicit OffscreenRenderer(Renderer& renderer) : renderer_(renderer), surface_(300, 300) {
     hdc_ = register_device_context(&surface_);
-    surface_.set_present_observer([this](const Image& frame) { frames.push_back(frame); });
+    surface_.set_present_observer(
+        [this](DrawingSurface& frame) { frames.push_back(frame.read_frame()); });
   }
   ~OffscreenRenderer() {
     renderer_.Class_Terminate();

@@ -196,6 +196,28 @@ TEST(ViewerForm, ClosingReleasesTheRendererOnlyInTheRegionPlots) {
   EXPECT_TRUE(v.form.shown());
 }
 
+// Off screen the picture is read when asked for, so it must be the frame presented last; only
+// captured frames outlive the window (ternary keeps its renderer, Vorn releases it).
+TEST(ViewerForm, PictureIsTheLastFrameAndOutlivesTheWindowOnlyWhenCaptured) {
+  for (const bool capture : {false, true}) {
+    SCOPED_TRACE(capture);
+    set_frame_capture(capture);
+    Viewer<PluginKind::Vorn> v;
+    auto& r = v.show();
+    EXPECT_EQ(centre_pixel(v.form.last_picture()), (std::array<uint8_t, 3>{255, 255, 255}));
+    r.colorf = 1;  // black
+    r.display();
+    EXPECT_EQ(centre_pixel(v.form.last_picture()), (std::array<uint8_t, 3>{0, 0, 0}));
+    v.form.window().user_close();
+    EXPECT_EQ(v.form.last_picture().empty(), !capture);
+    Viewer<PluginKind::ternary> t;
+    t.show();
+    t.form.window().user_close();
+    EXPECT_EQ(t.form.last_picture().empty(), !capture);
+  }
+  set_frame_capture(false);
+}
+
 TEST(ViewerForm, RotationButtonDrawsExactlyOneFrameWithTheStepOfThePlugin) {
   Viewer<PluginKind::Havrel> havrel;
   auto& h = havrel.show();
