@@ -33,4 +33,8 @@ void forget_context(GlContext* context) {
   if (g_current == context) g_current = nullptr;
 }
 
+GLuint gen_lists(GLsizei count) {
+  return g_current != nullptr ? g_current->gen_lists(count) : glGenLists(count);
+}
+
 }  // namespace plot

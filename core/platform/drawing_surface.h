@@ -52,5 +52,7 @@ void set_pixel_format_failure(bool fail);
 void note_current_context(GlContext* context);
 // A context being deleted stops being the one noted as current.
 void forget_context(GlContext* context);
+// Display-list names from the context noted as current (glGenLists when none is).
+GLuint gen_lists(GLsizei count);
 
 }  // namespace plot

@@ -44,7 +44,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
     return false;
   }
 
-  glyph_base_ = glGenLists(profile_.glyph_count);
+  glyph_base_ = gen_lists(profile_.glyph_count);
   compile_glyph_lists(glyph_base_, profile_.glyph_count);
 
   const Rgba& clear = profile_.initial_clear_colour;
@@ -142,7 +142,7 @@ void Renderer::SetViewPort() {
 
 void Renderer::DrawWorld() {
   if (!make_current()) return;
-  const GLuint list = glGenLists(1);
+  const GLuint list = gen_lists(1);
   glPushMatrix();
   glNewList(list, GL_COMPILE);
   int32_t half_length = profile_.axes_half_length;
