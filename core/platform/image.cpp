@@ -56,9 +56,10 @@ bool write_png(const Image& image, const std::string& path, std::string& error) 
     return false;
   }
   png_init_io(png, file.get());
-  // Flat colours and thin lines: unfiltered rows with run-length deflate are within about 1.4
-  // times the size of libpng's defaults (all five filters, level 6) at a fraction of the time.
-  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  // Flat colours and thin lines: the one "up" filter with run-length deflate stays within about
+  // 1.4 times the size of libpng's defaults (five filters tried, level 6) at a sixth of the time;
+  // unfiltered rows gave 1.6 times on the log-ratio sample.
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_UP);
   png_set_compression_strategy(png, Z_RLE);
   png_set_compression_level(png, 1);
   png_set_IHDR(png, info, static_cast<png_uint_32>(image.width),
