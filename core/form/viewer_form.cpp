@@ -145,14 +145,17 @@ void ViewerForm::frame_presented(DrawingSurface& surface) {
   ++frames_;
   const bool capture = frame_capture();
   unread_ = !capture && surface.keeps_last_frame();
-  last_picture_ = capture ? surface.read_frame() : Image{};
+  if (capture)
+    surface.read_frame(last_picture_);
+  else
+    last_picture_.clear();
 }
 
 const Image& ViewerForm::last_picture() {
   if (unread_) {
     unread_ = false;
     // Gone with the renderer or its surface: a closed viewer has no picture left to read.
-    last_picture_ = renderer_ ? renderer_->kept_frame() : Image{};
+    if (!renderer_ || !renderer_->read_kept_frame(last_picture_)) last_picture_.clear();
   }
   return last_picture_;
 }

@@ -27,6 +27,7 @@ class DrawingSurface {
   void swap_buffers();
   // The current context's frame; after a swap only where keeps_last_frame.
   Image read_frame() const { return read_back_buffer(width(), height()); }
+  void read_frame(Image& into) const { read_back_buffer(width(), height(), into); }
   // True when the frame stays readable after it was presented (a pbuffer is never swapped).
   virtual bool keeps_last_frame() const { return false; }
 

@@ -9,15 +9,17 @@
 
 namespace plot {
 
-Image read_back_buffer(int32_t width, int32_t height) {
-  Image image;
-  if (width <= 0 || height <= 0) return image;
+void read_back_buffer(int32_t width, int32_t height, Image& image) {
+  image.clear();
+  if (width <= 0 || height <= 0) return;
   image.width = width;
   image.height = height;
   const auto w = static_cast<std::size_t>(width);
   const auto h = static_cast<std::size_t>(height);
-  // RGBA is the driver's own layout, a plain copy; RGB would be converted pixel by pixel.
-  PixelBytes bottom_up(w * h * 4);
+  // RGBA is the driver's own layout, a plain copy; RGB would be converted pixel by pixel. The
+  // buffer is kept: fresh pages cost more than the copy.
+  static PixelBytes bottom_up;
+  bottom_up.resize(w * h * 4);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
   glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottom_up.data());
   image.rgb.resize(w * h * 3);
@@ -30,6 +32,11 @@ Image read_back_buffer(int32_t width, int32_t height) {
       to[2] = from[2];
     }
   }
+}
+
+Image read_back_buffer(int32_t width, int32_t height) {
+  Image image;
+  read_back_buffer(width, height, image);
   return image;
 }
 

@@ -38,6 +38,12 @@ struct Image {
   PixelBytes rgb;
 
   bool empty() const { return width == 0 || height == 0; }
+  // Empty, keeping the buffer for the next picture.
+  void clear() {
+    width = 0;
+    height = 0;
+    rgb.clear();
+  }
   const uint8_t* pixel(int32_t x, int32_t y) const {
     return rgb.data() + (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
                          static_cast<std::size_t>(x)) *
@@ -45,7 +51,9 @@ struct Image {
   }
 };
 
-// Reads the current context's read buffer (the back buffer before a swap).
+// Reads the current context's read buffer (the back buffer before a swap), into `image`'s own
+// buffer when it is large enough.
+void read_back_buffer(int32_t width, int32_t height, Image& image);
 Image read_back_buffer(int32_t width, int32_t height);
 
 // Returns false with a reason in `error` when the file cannot be written.

@@ -117,10 +117,11 @@ void Renderer::display() {
   busy_ = false;
 }
 
-Image Renderer::kept_frame() {
+bool Renderer::read_kept_frame(Image& into) {
   DrawingSurface* surface = device_context(hdc_);
-  if (surface == nullptr || !surface->keeps_last_frame() || !make_current()) return {};
-  return surface->read_frame();
+  if (surface == nullptr || !surface->keeps_last_frame() || !make_current()) return false;
+  surface->read_frame(into);
+  return true;
 }
 
 void Renderer::OnSize(int32_t W, int32_t H) {
