@@ -57,7 +57,7 @@ struct IdleContext {
   EGLConfig config;
   EGLContext context;
 };
-constexpr std::size_t kIdleContexts = 2;
+constexpr std::size_t kIdleContexts = 1;  // one form per plug-in: one viewer at a time
 
 std::vector<IdleContext>& idle_contexts() {
   static auto* idle = new std::vector<IdleContext>();  // outlives the plug-in's statics

@@ -4,10 +4,24 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace plot {
+
+namespace {
+
+bool rows_come_top_first() {
+  const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+  if (extensions == nullptr || std::strstr(extensions, "GL_MESA_pack_invert") == nullptr)
+    return false;
+  glPixelStorei(GL_PACK_INVERT_MESA, GL_TRUE);
+  return true;
+}
+
+}  // namespace
 
 void read_back_buffer(int32_t width, int32_t height, Image& image) {
   image.clear();
@@ -16,22 +30,27 @@ void read_back_buffer(int32_t width, int32_t height, Image& image) {
   image.height = height;
   const auto w = static_cast<std::size_t>(width);
   const auto h = static_cast<std::size_t>(height);
-  // RGBA is the driver's own layout, a plain copy; RGB would be converted pixel by pixel. The
-  // buffer is kept: fresh pages cost more than the copy.
-  static PixelBytes bottom_up;
-  bottom_up.resize(w * h * 4);
+  // RGBA is the driver's own layout, a plain copy (RGB would be converted pixel by pixel); it
+  // is packed to RGB in place, so the picture's one buffer serves the read.
+  image.rgb.resize(w * h * 4);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);
-  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, bottom_up.data());
-  image.rgb.resize(w * h * 3);
-  uint8_t* to = image.rgb.data();
-  for (std::size_t y = 0; y < h; ++y) {
-    const uint8_t* from = bottom_up.data() + (h - 1 - y) * w * 4;
-    for (std::size_t x = 0; x < w; ++x, from += 4, to += 3) {
-      to[0] = from[0];
-      to[1] = from[1];
-      to[2] = from[2];
-    }
+  const bool top_first = rows_come_top_first();
+  glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, image.rgb.data());
+  if (top_first) glPixelStorei(GL_PACK_INVERT_MESA, GL_FALSE);
+  uint8_t* const pixels = image.rgb.data();
+  const std::size_t row = w * 4;
+  if (!top_first)
+    for (std::size_t y = 0; y < h / 2; ++y)
+      std::swap_ranges(pixels + y * row, pixels + (y + 1) * row, pixels + (h - 1 - y) * row);
+  // Each pixel moves down or stays, never onto one not yet read.
+  const uint8_t* from = pixels;
+  uint8_t* to = pixels;
+  for (std::size_t i = 0; i < w * h; ++i, from += 4, to += 3) {
+    to[0] = from[0];
+    to[1] = from[1];
+    to[2] = from[2];
   }
+  image.rgb.resize(w * h * 3);
 }
 
 Image read_back_buffer(int32_t width, int32_t height) {
