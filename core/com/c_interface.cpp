@@ -334,6 +334,10 @@ void plot_ui_wait(double seconds) {
   Fl::wait(seconds);
 }
 
+void plot_set_frame_capture(int32_t on) {
+  set_frame_capture(on != 0);
+}
+
 void plot_testing_fail_pixel_format(int32_t fail) {
   testing_hooks::set_pixel_format_failure(fail != 0);
 }

@@ -220,7 +220,8 @@ void FltkFormWindow::create_native() {
         w = area->w();
         h = area->h();
       });
-  surface->set_present_observer([this](const Image& picture) { events_.frame_presented(picture); });
+  surface->set_present_observer(
+      [this](DrawingSurface& presented) { events_.frame_presented(presented); });
   surface_ = std::move(surface);
   hwnd_ = new_window_handle();
   hdc_ = register_device_context(surface_.get());

@@ -16,7 +16,8 @@ class FormEvents {
   virtual void Form_Resize() = 0;
   virtual void Form_Unload(int16_t& Cancel) = 0;
   virtual void button_click(ButtonId button) = 0;
-  virtual void frame_presented(const Image& picture) = 0;
+  // The frame is still readable from `surface` during the call.
+  virtual void frame_presented(DrawingSurface& surface) = 0;
   // A pointer drag over the picture (pixels, y down), a wheel turn (positive: away from the
   // user) and Ctrl+S; a form without a camera or a picture may ignore them.
   virtual void mouse_drag(int32_t dx, int32_t dy) {
@@ -64,5 +65,10 @@ void set_display_mode(DisplayMode mode);
 DisplayMode display_mode();
 // Window when asked, or when Auto and an X display can be opened.
 bool use_windows();
+
+// Whether every presented frame is read back at once, as a window's frame is gone after its
+// swap. Off by default: an off-screen picture is read only when asked for.
+void set_frame_capture(bool on);
+bool frame_capture();
 
 }  // namespace plot

@@ -22,8 +22,10 @@ void OffscreenFormWindow::create_native() {
   width_ = twips_to_pixels(profile_.layout.client_width);
   height_ = twips_to_pixels(profile_.layout.client_height);
   surface_ = std::make_unique<EglOffscreenSurface>(width_, height_);
+  // A batch host opens one viewer after another: each renderer's context is the last one's.
+  surface_->reuse_contexts();
   surface_->set_present_observer(
-      [this](const Image& picture) { events_.frame_presented(picture); });
+      [this](DrawingSurface& presented) { events_.frame_presented(presented); });
   hwnd_ = new_window_handle();
   hdc_ = register_device_context(surface_.get());
 }

@@ -36,7 +36,8 @@ class ViewerForm : public FormEvents {
   FormWindow& window();
   bool shown() const { return window_ != nullptr && window_->shown(); }
   int64_t frames() const { return frames_; }
-  const Image& last_picture() const { return last_picture_; }
+  // Off screen without frame capture, the kept frame is read here, once per frame.
+  const Image& last_picture();
 
   void Form_Initialize() {}
   void Form_Paint() override;
@@ -44,7 +45,7 @@ class ViewerForm : public FormEvents {
   void Form_Unload(int16_t& Cancel) override;
   void Form_Terminate();
   void button_click(ButtonId button) override;
-  void frame_presented(const Image& picture) override;
+  void frame_presented(DrawingSurface& surface) override;
   void mouse_drag(int32_t dx, int32_t dy) override;
   void mouse_wheel(int32_t steps) override;
   // Ctrl+S: the picture shown, as a PNG where the user chooses.
@@ -53,6 +54,7 @@ class ViewerForm : public FormEvents {
   void Sortir_Click();
 
  private:
+  void write_picture(const std::string& path);
   void run_entry_sequence(const std::function<void()>& hand_over);
   void camera_button(ButtonId button);
   // One zoom button's step; false, changing nothing, where the field of view would leave
@@ -72,6 +74,8 @@ class ViewerForm : public FormEvents {
   int64_t frames_ = 0;
   Image last_picture_;
   bool scene_pending_ = false;
+  bool unread_ = false;       // a frame was presented off screen and not read yet
+  std::string pending_save_;  // Ctrl+S in a window: written from the next frame
 };
 
 std::string run_time_error_message(int32_t number, const std::string& text);

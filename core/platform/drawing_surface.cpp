@@ -1,7 +1,5 @@
 #include "core/platform/drawing_surface.h"
 
-#include <GL/gl.h>
-
 namespace plot {
 namespace {
 
@@ -22,8 +20,7 @@ int DrawingSurface::choose_pixel_format(const PixelFormatDescriptor& descriptor)
 }
 
 void DrawingSurface::swap_buffers() {
-  glFinish();
-  if (observer_) observer_(read_back_buffer(width(), height()));
+  if (observer_) observer_(*this);
   present();
 }
 
@@ -34,6 +31,10 @@ void note_current_context(GlContext* context) {
 
 void forget_context(GlContext* context) {
   if (g_current == context) g_current = nullptr;
+}
+
+GLuint gen_lists(GLsizei count) {
+  return g_current != nullptr ? g_current->gen_lists(count) : glGenLists(count);
 }
 
 }  // namespace plot

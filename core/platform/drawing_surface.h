@@ -13,7 +13,8 @@ namespace plot {
 // What the renderer needs of a window's device context: pixel format, contexts, buffer swap.
 class DrawingSurface {
  public:
-  using PresentObserver = std::function<void(const Image&)>;
+  // Called with the finished frame still readable (read_frame), just before it is presented.
+  using PresentObserver = std::function<void(DrawingSurface& surface)>;
 
   virtual ~DrawingSurface() = default;
 
@@ -22,8 +23,13 @@ class DrawingSurface {
   virtual bool set_pixel_format(int format) = 0;
   virtual std::unique_ptr<GlContext> create_context() = 0;
   virtual bool make_current(GlContext& context) = 0;
-  // Finishes the frame, hands it to the observer and presents it.
+  // Tells the observer about the frame and presents it.
   void swap_buffers();
+  // The current context's frame; after a swap only where keeps_last_frame.
+  Image read_frame() const { return read_back_buffer(width(), height()); }
+  void read_frame(Image& into) const { read_back_buffer(width(), height(), into); }
+  // True when the frame stays readable after it was presented (a pbuffer is never swapped).
+  virtual bool keeps_last_frame() const { return false; }
 
   virtual int32_t width() const = 0;
   virtual int32_t height() const = 0;
@@ -47,5 +53,7 @@ void set_pixel_format_failure(bool fail);
 void note_current_context(GlContext* context);
 // A context being deleted stops being the one noted as current.
 void forget_context(GlContext* context);
+// Display-list names from the context noted as current (glGenLists when none is).
+GLuint gen_lists(GLsizei count);
 
 }  // namespace plot

@@ -19,9 +19,14 @@ class EglOffscreenSurface final : public DrawingSurface {
   bool make_current(GlContext& context) override;
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
+  bool keeps_last_frame() const override { return true; }
 
   // A new client size: the pbuffer is made anew; a context bound to it is bound again.
   void resize(int32_t width, int32_t height);
+
+  // Contexts made from now on go back to a small pool when deleted, cleared, and the next
+  // surface of the same config takes one from there instead of making a new one.
+  void reuse_contexts() { reuse_contexts_ = true; }
 
   // True when the surfaceless platform and an OpenGL config are available.
   static bool available();
@@ -40,6 +45,7 @@ class EglOffscreenSurface final : public DrawingSurface {
   int32_t height_;
   EGLConfig config_ = nullptr;
   EGLSurface pbuffer_ = EGL_NO_SURFACE;
+  bool reuse_contexts_ = false;
 };
 
 }  // namespace plot

@@ -2,6 +2,8 @@
 
 #include <span>
 
+#include "core/platform/drawing_surface.h"
+
 namespace plot {
 namespace {
 
@@ -49,7 +51,7 @@ void emit(const Shape& shape) {
 
 // Lists are taken one at a time so that each follows the previous one's number.
 GLuint compile(auto&& body) {
-  const GLuint list = glGenLists(1);
+  const GLuint list = gen_lists(1);
   glPushMatrix();
   glNewList(list, GL_COMPILE);
   body();

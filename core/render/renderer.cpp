@@ -48,7 +48,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
   }
   note_viewport_limit();
 
-  glyph_base_ = glGenLists(profile_.glyph_count);
+  glyph_base_ = gen_lists(profile_.glyph_count);
   compile_glyph_lists(glyph_base_, profile_.glyph_count);
 
   const Rgba& clear = profile_.initial_clear_colour;
@@ -125,6 +125,13 @@ void Renderer::display() {
   device_context(hdc_)->swap_buffers();
 }
 
+bool Renderer::read_kept_frame(Image& into) {
+  DrawingSurface* surface = device_context(hdc_);
+  if (surface == nullptr || !surface->keeps_last_frame() || !make_current()) return false;
+  surface->read_frame(into);
+  return true;
+}
+
 void Renderer::OnSize(int32_t W, int32_t H) {
   if (H == 0) H = 1;
   aspect_ = static_cast<double>(W) / static_cast<double>(H);
@@ -144,7 +151,7 @@ void Renderer::SetViewPort() {
 
 void Renderer::DrawWorld() {
   if (!make_current()) return;
-  const GLuint list = glGenLists(1);
+  const GLuint list = gen_lists(1);
   glPushMatrix();
   glNewList(list, GL_COMPILE);
   int32_t half_length = profile_.axes_half_length;

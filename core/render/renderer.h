@@ -53,6 +53,8 @@ class Renderer {
   GLuint glyph_base() const { return glyph_base_; }
   double aspect_ratio() const { return aspect_; }
   const MarkerLists& markers() const { return markers_; }
+  // The frame last presented, where its surface keeps it (off screen); false otherwise.
+  bool read_kept_frame(Image& into);
 
  protected:
   // Step 15 of Initialize in the 3D plug-ins: reads the exchange files; false after a

@@ -15,12 +15,12 @@ class OffscreenRenderer {
  public:
   explicit OffscreenRenderer(Renderer& renderer) : renderer_(renderer), surface_(300, 300) {
     hdc_ = register_device_context(&surface_);
-    surface_.set_present_observer([this](const Image& frame) {
+    surface_.set_present_observer([this](DrawingSurface& frame) {
       if (fail_presents > 0) {
         --fail_presents;
         throw std::bad_alloc();
       }
-      frames.push_back(frame);
+      frames.push_back(frame.read_frame());
     });
   }
   ~OffscreenRenderer() {

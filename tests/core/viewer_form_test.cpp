@@ -196,6 +196,67 @@ TEST(ViewerForm, ClosingReleasesTheRendererOnlyInTheRegionPlots) {
   EXPECT_TRUE(v.form.shown());
 }
 
+// Off screen the picture is read when asked for, so it must be the frame presented last; only
+// captured frames outlive the window (ternary keeps its renderer, Vorn releases it).
+TEST(ViewerForm, PictureIsTheLastFrameAndOutlivesTheWindowOnlyWhenCaptured) {
+  for (const bool capture : {false, true}) {
+    SCOPED_TRACE(capture);
+    set_frame_capture(capture);
+    Viewer<PluginKind::Vorn> v;
+    auto& r = v.show();
+    EXPECT_EQ(centre_pixel(v.form.last_picture()), (std::array<uint8_t, 3>{255, 255, 255}));
+    r.colorf = 1;  // black
+    r.display();
+    EXPECT_EQ(centre_pixel(v.form.last_picture()), (std::array<uint8_t, 3>{0, 0, 0}));
+    v.form.window().user_close();
+    EXPECT_EQ(v.form.last_picture().empty(), !capture);
+    Viewer<PluginKind::ternary> t;
+    t.show();
+    t.form.window().user_close();
+    EXPECT_EQ(t.form.last_picture().empty(), !capture);
+  }
+  set_frame_capture(false);
+}
+
+// A line across the frame, and state a careless plot leaves behind outside its lists.
+class LeavingRenderer : public Renderer {
+ public:
+  LeavingRenderer() : Renderer(profile_of(PluginKind::Vorn)) {}
+  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override {
+    Renderer::DrawAxes(x, y, z);
+    glBegin(GL_LINES);
+    glVertex3f(-1, 0, 0);
+    glVertex3f(1, 0, 0);
+    glEnd();
+  }
+  void leave_state_behind() {
+    glEnable(GL_LIGHTING);
+    glLineWidth(9);
+    glPushAttrib(GL_ENABLE_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glNewList(gen_lists(1), GL_COMPILE);  // and a list still being recorded
+  }
+};
+
+// Off screen a closed viewer's context serves the next one: that one must see what a fresh
+// context gives, the same list numbers and the same picture.
+TEST(ViewerForm, NextViewerDrawsAsInAFreshContext) {
+  MessageLog log;
+  ViewerForm form{profile_of(PluginKind::Vorn)};
+  auto& first = form.parametres<LeavingRenderer>([](LeavingRenderer&) {});
+  const GLuint glyphs = first.glyph_base();
+  const GLuint world = first.world_list();
+  const Image picture = form.last_picture();
+  first.leave_state_behind();
+  form.window().user_close();
+  ASSERT_EQ(form.renderer(), nullptr);
+  auto& second = form.parametres<LeavingRenderer>([](LeavingRenderer&) {});
+  EXPECT_EQ(second.glyph_base(), glyphs);
+  EXPECT_EQ(second.world_list(), world);
+  EXPECT_TRUE(form.last_picture().rgb == picture.rgb) << "state of the closed viewer leaked";
+}
+
 TEST(ViewerForm, RotationButtonDrawsExactlyOneFrameWithTheStepOfThePlugin) {
   Viewer<PluginKind::Havrel> havrel;
   auto& h = havrel.show();

@@ -14,7 +14,7 @@ namespace {
 
 template <PluginKind Kind>
 struct MarkViewer {
-  bool mark_seen() const { return testing::mark_seen(form.last_picture(), r); }
+  bool mark_seen() { return testing::mark_seen(form.last_picture(), r); }
   testing::MessageLog log;
   ViewerForm form{profile_of(Kind)};
   testing::MarkRenderer<Kind>& r = form.parametres<testing::MarkRenderer<Kind>>([](auto&) {});

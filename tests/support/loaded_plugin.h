@@ -26,6 +26,7 @@ struct LoadedPlugin {
   X(viewer_click, viewer_click) X(viewer_resize, viewer_resize)                    \
   X(viewer_close, viewer_close) X(ui_wait, ui_wait)                                \
   X(viewer_drag, viewer_drag) X(viewer_wheel, viewer_wheel)                        \
+  X(set_frame_capture, set_frame_capture)                                          \
   X(testing_fail_pixel_format, testing_fail_pixel_format)                          \
   X(offscreen_device_context, offscreen_device_context)
 // clang-format on

@@ -25,7 +25,7 @@ struct RecordedEvents : FormEvents {
   void Form_Resize() override {}
   void Form_Unload(int16_t& cancel) override { cancel = 0; }
   void button_click(ButtonId button) override { clicks.push_back(button); }
-  void frame_presented(const Image&) override {}
+  void frame_presented(DrawingSurface&) override {}
   std::vector<ButtonId> clicks;
 };
 

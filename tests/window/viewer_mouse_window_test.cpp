@@ -49,6 +49,7 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   testing::MessageLog log;  // off screen by default: windows asked for after it
   set_display_mode(DisplayMode::Window);
   ASSERT_TRUE(use_windows());
+  set_frame_capture(true);
   Display* x = nullptr;
   for (int attempt = 0; attempt < 20 && x == nullptr; ++attempt) {
     x = XOpenDisplay(display);
@@ -111,6 +112,18 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   EXPECT_EQ(saved.width, form.last_picture().width);
   EXPECT_EQ(saved.height, form.last_picture().height);
   EXPECT_TRUE(saved.rgb == form.last_picture().rgb) << "the file holds the picture shown";
+
+  // Without captures a window keeps no picture: Ctrl+S draws one more frame and saves that.
+  set_frame_capture(false);
+  std::filesystem::remove(path);
+  set_save_dialog_sink([&] { return path.string(); });
+  XTestFakeKeyEvent(x, control, True, 0);
+  XTestFakeKeyEvent(x, s, True, 0);
+  XTestFakeKeyEvent(x, s, False, 0);
+  XTestFakeKeyEvent(x, control, False, 0);
+  send();
+  set_save_dialog_sink(nullptr);
+  EXPECT_TRUE(testing::mark_seen(read_png(path.string()), r));
   EXPECT_TRUE(log.messages.empty());
   std::filesystem::remove(path);
 

@@ -1,0 +1,130 @@
+// What a batch host pays per picture: mostrar to a PNG file and the viewer closed, warm, in
+// process through the C interface (the plug-ins loaded with dlopen), against a floor measured
+// beside it: an off-screen context made, cleared once, read back once and written as PNG with
+// the same settings, at the same size.
+#include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "core/platform/egl_offscreen_surface.h"
+#include "core/platform/image.h"
+#include "core/profile/plugin_profile.h"
+#include "plot_ternary_records.h"
+#include "samples/pellin_sample.h"
+
+namespace {
+
+const std::string& png_path() {
+  static const std::string path =
+      (std::filesystem::temp_directory_path() / ("png_bench-" + std::to_string(getpid()) + ".png"))
+          .string();
+  return path;
+}
+
+// 501 points spread over the triangle, no grid, in ten groups.
+void show_ternary_501(const PluginApi& api) {
+  auto points = std::make_unique<Vector_Punts>();
+  auto grid = std::make_unique<Vector_Graella>();
+  auto components = std::make_unique<Vector_Punts_PC>();
+  points->long_ = 501;
+  for (int i = 0; i < 501; ++i) {
+    const double a = std::fmod(i * 0.618034, 1.0);
+    const double b = (1 - a) * std::fmod(i * 0.414214, 1.0);
+    points->Punts[i] = {
+        0.5 * a + (1 - a - b), 0.866 * a, {1, 0, 0}, static_cast<int16_t>(i % 10 + 1)};
+  }
+  static const plot_string names[] = {{"A", 1}, {"B", 1}, {"C", 1}};
+  plot_object* data = api.make("CDades_Ternary");
+  try {
+    api.set(data, "graella", string_value(""));
+    api.set(data, "nGrups", i2_value(10));
+    const plot_variant arguments[] = {
+        record_value(PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)),
+        record_value(PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)),
+        record_value(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
+        strings_value(1, 3, names)};
+    api.invoke(data, "mostrar", arguments, 4);
+  } catch (...) {
+    api.release(data);
+    throw;
+  }
+  api.release(data);
+}
+
+struct Plot {
+  const char* plugin;
+  void (*show)(const PluginApi& api);
+};
+
+PluginApi* loaded(const char* plugin) {
+  static std::vector<std::unique_ptr<PluginApi>> apis;
+  for (auto& api : apis)
+    if (api->name == plugin) return api.get();
+  auto api = std::make_unique<PluginApi>();
+  std::string error;
+  if (!api->load(PLOT_PLUGIN_DIR, plugin, error)) {
+    std::fprintf(stderr, "%s: %s\n", plugin, error.c_str());
+    return nullptr;
+  }
+  api->set_display_mode(2);
+  api->set_message_sink([](const char*, void*) {}, nullptr);
+  apis.push_back(std::move(api));
+  return apis.back().get();
+}
+
+void MostrarToPng(benchmark::State& state, Plot plot) {
+  PluginApi* api = loaded(plot.plugin);
+  if (api == nullptr) return state.SkipWithError("plug-in not loaded");
+  for (auto _ : state) {
+    plot.show(*api);
+    plot_error error{};
+    if (api->viewer_write_png(png_path().c_str(), &error) != 0)
+      return state.SkipWithError(error.text);
+    api->viewer_close(&error);
+  }
+}
+
+// At the client size of the plot's viewer.
+void Floor(benchmark::State& state, plot::PluginKind kind) {
+  const plot::FormLayout& layout = plot::profile_of(kind).layout;
+  const int32_t width = plot::twips_to_pixels(layout.client_width);
+  const int32_t height = plot::twips_to_pixels(layout.client_height);
+  for (auto _ : state) {
+    plot::EglOffscreenSurface surface(width, height);
+    surface.set_pixel_format(surface.choose_pixel_format(plot::PixelFormatDescriptor{}));
+    auto context = surface.create_context();
+    if (context == nullptr || !surface.make_current(*context))
+      return state.SkipWithError("no off-screen context");
+    glClearColor(1, 1, 1, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const plot::Image picture = plot::read_back_buffer(width, height);
+    std::string error;
+    if (!plot::write_png(picture, png_path(), error)) return state.SkipWithError(error.c_str());
+    context.reset();
+  }
+}
+
+BENCHMARK_CAPTURE(Floor, ternary, plot::PluginKind::ternary)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MostrarToPng, ternary_501, Plot{"ternary", &show_ternary_501})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Floor, Pellin, plot::PluginKind::Pellin)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MostrarToPng, Pellin_dots, Plot{"Pellin", &show_pellin_dots})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(MostrarToPng, Pellin_markers, Plot{"Pellin", &show_pellin_markers})
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
