@@ -119,11 +119,11 @@ PLOT_API void plot_set_display_mode(int32_t mode);
 PLOT_API void plot_set_message_sink(void (*sink)(const char* text, void* user), void* user);
 PLOT_API int32_t plot_viewer_shown(void);
 PLOT_API int64_t plot_viewer_frames(void);
-/* Non-zero: every presented frame is read back at once and kept, also after the viewer closes;
- * a window's picture exists only then. 0 (the default): an off-screen viewer's picture is read
- * when asked for, while the viewer is open. */
+/* Non-zero: every presented frame is read back at once and kept, also after the viewer closes.
+ * 0 (the default): the picture is read when asked for, while the viewer is open; an open window
+ * then draws one more frame (counted by plot_viewer_frames) and keeps that. */
 PLOT_API void plot_set_frame_capture(int32_t on);
-/* Copies the picture last presented as RGB rows, top first; returns the bytes needed. */
+/* Copies the picture on show as RGB rows, top first; returns the bytes needed. */
 PLOT_API int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width,
                                      int32_t* height);
 PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);

@@ -266,7 +266,7 @@ int64_t plot_viewer_frames(void) {
 int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int32_t* height) {
   ViewerForm* viewer = form();
   const Image empty;
-  const Image& picture = viewer != nullptr ? viewer->last_picture() : empty;
+  const Image& picture = viewer != nullptr ? viewer->picture_shown() : empty;
   if (width != nullptr) *width = picture.width;
   if (height != nullptr) *height = picture.height;
   const auto needed = static_cast<int32_t>(picture.rgb.size());
@@ -281,7 +281,7 @@ int32_t plot_viewer_write_png(const char* path, plot_error* error) {
     ViewerForm* viewer = form();
     std::string reason;
     if (path == nullptr) raise(ErrorNumber::InvalidCall);
-    if (viewer == nullptr || !write_png(viewer->last_picture(), path, reason))
+    if (viewer == nullptr || !write_png(viewer->picture_shown(), path, reason))
       throw RuntimeError(ErrorNumber::InvalidCall,
                          viewer == nullptr ? "no viewer has been opened" : reason);
   });

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <utility>
 
 #include "core/errors/runtime_error.h"
 #include "core/form/fltk_form_window.h"
@@ -186,26 +185,29 @@ void ViewerForm::mouse_wheel(int32_t steps) {
 void ViewerForm::save_picture() {
   const std::string path = choose_picture_path();
   if (path.empty()) return;
-  if (!last_picture().empty()) return write_picture(path);
-  // A window keeps no copy of its frames unless captures are on: draw one more and keep that.
-  pending_save_ = path;
-  window().request_frame();
-}
-
-void ViewerForm::write_picture(const std::string& path) {
   std::string reason;
-  if (!write_png(last_picture_, path, reason)) show_message("The picture was not saved: " + reason);
+  if (!write_png(picture_shown(), path, reason))
+    show_message("The picture was not saved: " + reason);
 }
 
 void ViewerForm::frame_presented(DrawingSurface& surface) {
   ++frames_;
-  const bool capture = frame_capture() || !pending_save_.empty();
+  const bool capture = frame_capture() || capture_next_;
   unread_ = !capture && surface.keeps_last_frame();
   if (capture)
     surface.read_frame(last_picture_);
   else
     last_picture_.clear();
-  if (!pending_save_.empty()) write_picture(std::exchange(pending_save_, {}));
+}
+
+const Image& ViewerForm::picture_shown() {
+  // A window keeps no copy of its frames unless captures are on: draw one more and keep it.
+  if (last_picture().empty() && renderer_ && shown()) {
+    capture_next_ = true;
+    Form_Paint();
+    capture_next_ = false;
+  }
+  return last_picture_;
 }
 
 const Image& ViewerForm::last_picture() {

@@ -38,6 +38,9 @@ class ViewerForm : public FormEvents {
   int64_t frames() const { return frames_; }
   // Off screen without frame capture, the kept frame is read here, once per frame.
   const Image& last_picture();
+  // The picture on show: the last frame, drawn once more and read in a window whose frames
+  // are not captured; empty when no viewer is shown and no frame is kept.
+  const Image& picture_shown();
 
   void Form_Initialize() {}
   void Form_Paint() override;
@@ -54,7 +57,6 @@ class ViewerForm : public FormEvents {
   void Sortir_Click();
 
  private:
-  void write_picture(const std::string& path);
   void run_entry_sequence(const std::function<void()>& hand_over);
   void camera_button(ButtonId button);
   // One zoom button's step; false, changing nothing, where the field of view would leave
@@ -74,8 +76,8 @@ class ViewerForm : public FormEvents {
   int64_t frames_ = 0;
   Image last_picture_;
   bool scene_pending_ = false;
-  bool unread_ = false;       // a frame was presented off screen and not read yet
-  std::string pending_save_;  // Ctrl+S in a window: written from the next frame
+  bool unread_ = false;        // a frame was presented off screen and not read yet
+  bool capture_next_ = false;  // the next frame is read whatever the capture switch says
 };
 
 std::string run_time_error_message(int32_t number, const std::string& text);
