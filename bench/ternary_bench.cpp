@@ -7,6 +7,7 @@
 
 #include "copengl_td.h"
 #include "support/scene_bench.h"
+#include "support/ternary_points.h"
 
 namespace {
 
@@ -14,13 +15,7 @@ std::unique_ptr<plot::COpenGL_TD> diagram(const char* graella, bool formes) {
   auto points = std::make_unique<Vector_Punts>();
   auto grid = std::make_unique<Vector_Graella>();
   auto components = std::make_unique<Vector_Punts_PC>();
-  points->long_ = 501;
-  for (int i = 0; i < 501; ++i) {
-    const double a = std::fmod(i * 0.618034, 1.0);
-    const double b = (1 - a) * std::fmod(i * 0.414214, 1.0);
-    points->Punts[i] = {
-        0.5 * a + (1 - a - b), 0.866 * a, {1, 0, 0}, static_cast<int16_t>(i % 10 + 1)};
-  }
+  plot::bench::spread_501_points(*points);
   grid->nPuntsGrid = 10;
   for (int k = 1; k <= 3; ++k)
     for (int i = 1; i <= 10; ++i) {
