@@ -98,16 +98,20 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   EXPECT_TRUE(testing::mark_seen(form.last_picture(), r));
 
   const auto path = std::filesystem::temp_directory_path() / "plot-viewer-ctrl-s.png";
-  std::filesystem::remove(path);
-  set_save_dialog_sink([&] { return path.string(); });
   const KeyCode control = XKeysymToKeycode(x, XK_Control_L);
   const KeyCode s = XKeysymToKeycode(x, XK_s);
-  XTestFakeKeyEvent(x, control, True, 0);
-  XTestFakeKeyEvent(x, s, True, 0);
-  XTestFakeKeyEvent(x, s, False, 0);
-  XTestFakeKeyEvent(x, control, False, 0);
-  send();
-  set_save_dialog_sink(nullptr);
+  // Ctrl+S, the save dialog answered with `path`.
+  const auto save_with_ctrl_s = [&] {
+    std::filesystem::remove(path);
+    set_save_dialog_sink([&] { return path.string(); });
+    XTestFakeKeyEvent(x, control, True, 0);
+    XTestFakeKeyEvent(x, s, True, 0);
+    XTestFakeKeyEvent(x, s, False, 0);
+    XTestFakeKeyEvent(x, control, False, 0);
+    send();
+    set_save_dialog_sink(nullptr);
+  };
+  save_with_ctrl_s();
   const Image saved = read_png(path.string());
   EXPECT_EQ(saved.width, form.last_picture().width);
   EXPECT_EQ(saved.height, form.last_picture().height);
@@ -115,14 +119,7 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
 
   // Without captures a window keeps no picture: Ctrl+S draws one more frame and saves that.
   set_frame_capture(false);
-  std::filesystem::remove(path);
-  set_save_dialog_sink([&] { return path.string(); });
-  XTestFakeKeyEvent(x, control, True, 0);
-  XTestFakeKeyEvent(x, s, True, 0);
-  XTestFakeKeyEvent(x, s, False, 0);
-  XTestFakeKeyEvent(x, control, False, 0);
-  send();
-  set_save_dialog_sink(nullptr);
+  save_with_ctrl_s();
   EXPECT_TRUE(testing::mark_seen(read_png(path.string()), r));
   EXPECT_TRUE(log.messages.empty());
   std::filesystem::remove(path);
