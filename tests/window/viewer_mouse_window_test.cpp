@@ -20,14 +20,14 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include "test_display.h"
+
 namespace plot {
 namespace {
 
 using Mark = testing::MarkRenderer<PluginKind::Havrel>;
 
-void pump() {
-  for (int i = 0; i < 15; ++i) Fl::wait(0.01);
-}
+using testing::pump;
 
 Image read_png(const std::string& path) {
   png_image png{};
@@ -43,18 +43,13 @@ Image read_png(const std::string& path) {
 }
 
 TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown) {
-  const char* display = std::getenv("PLOT_TEST_DISPLAY");
+  const char* display = testing::use_test_display();
   if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
-  setenv("DISPLAY", display, 1);
   testing::MessageLog log;  // off screen by default: windows asked for after it
   set_display_mode(DisplayMode::Window);
   ASSERT_TRUE(use_windows());
   set_frame_capture(true);
-  Display* x = nullptr;
-  for (int attempt = 0; attempt < 20 && x == nullptr; ++attempt) {
-    x = XOpenDisplay(display);
-    if (x == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  Display* x = testing::connect_display(display);
   ASSERT_NE(x, nullptr);
 
   ViewerForm form{profile_of(PluginKind::Havrel)};
