@@ -35,8 +35,7 @@ void show_ternary_501(const PluginApi& api) {
   auto components = std::make_unique<Vector_Punts_PC>();
   plot::bench::spread_501_points(*points);
   static const plot_string names[] = {{"A", 1}, {"B", 1}, {"C", 1}};
-  plot_object* data = api.make("CDades_Ternary");
-  try {
+  with_data_class(api, "CDades_Ternary", [&](plot_object* data) {
     api.set(data, "graella", string_value(""));
     api.set(data, "nGrups", i2_value(10));
     const plot_variant arguments[] = {
@@ -45,11 +44,7 @@ void show_ternary_501(const PluginApi& api) {
         record_value(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
         strings_value(1, 3, names)};
     api.invoke(data, "mostrar", arguments, 4);
-  } catch (...) {
-    api.release(data);
-    throw;
-  }
-  api.release(data);
+  });
 }
 
 struct Plot {
