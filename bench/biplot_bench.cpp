@@ -56,15 +56,8 @@ std::unique_ptr<COpenGL_biplot> biplot(Mode mode) {
   return renderer;
 }
 
-void CompileScene(benchmark::State& state, Mode mode) {
-  bench::OffscreenPlot plot(biplot(mode));
-  bench::compile_rounds(state, plot);
-}
-
-void ReplayFrame(benchmark::State& state, Mode mode) {
-  bench::OffscreenPlot plot(biplot(mode));
-  bench::replay_rounds(state, plot);
-}
+constexpr auto CompileScene = bench::compile_scene<biplot, Mode>;
+constexpr auto ReplayFrame = bench::replay_frame<biplot, Mode>;
 
 constexpr Mode kShapesOutliers{.outlier_mark = true, .formes = true};
 constexpr Mode kDotsOutliers{.outlier_mark = true, .formes = false};

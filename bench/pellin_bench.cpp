@@ -28,15 +28,8 @@ std::unique_ptr<COpenGL_alr> alr_plot(Mode mode) {
   return renderer;
 }
 
-void CompileScene(benchmark::State& state, Mode mode) {
-  bench::OffscreenPlot plot(alr_plot(mode));
-  bench::compile_rounds(state, plot);
-}
-
-void ReplayFrame(benchmark::State& state, Mode mode) {
-  bench::OffscreenPlot plot(alr_plot(mode));
-  bench::replay_rounds(state, plot);
-}
+constexpr auto CompileScene = bench::compile_scene<alr_plot, Mode>;
+constexpr auto ReplayFrame = bench::replay_frame<alr_plot, Mode>;
 
 BENCHMARK_CAPTURE(CompileScene, dots, Mode::Dots)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(CompileScene, markers, Mode::Markers)->Unit(benchmark::kMicrosecond);

@@ -110,4 +110,18 @@ void rotation_rounds(benchmark::State& state, OffscreenPlot<R>& plot, float degr
   }
 }
 
+// The two benchmarks of a 2D plot, on the plot `make` builds from the benchmark's argument:
+// its scene compiled again, and its frame replayed.
+template <auto make, class Arg>
+void compile_scene(benchmark::State& state, Arg arg) {
+  OffscreenPlot plot(make(arg));
+  compile_rounds(state, plot);
+}
+
+template <auto make, class Arg>
+void replay_frame(benchmark::State& state, Arg arg) {
+  OffscreenPlot plot(make(arg));
+  replay_rounds(state, plot);
+}
+
 }  // namespace plot::bench
