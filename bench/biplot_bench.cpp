@@ -9,8 +9,7 @@
 #include <string>
 
 #include "copengl_biplot.h"
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
+#include "support/scene_bench.h"
 
 namespace plot {
 namespace {
@@ -21,67 +20,44 @@ struct Mode {
   bool labels = true;
 };
 
-// A renderer on its own off-screen surface, initialised with every observation (each tenth an
-// outlier), every ray with its name, observation numbers, ten groups and the legends.
-struct Plot {
-  explicit Plot(Mode mode) {
-    auto observations = std::make_unique<Vector_Punts_bi>();
-    for (int i = 0; i < PLOT_BIPLOT_POINTS; ++i) {
-      const double t = i / 250.0 - 1;
-      observations->Punts[i] = {t,
-                                t * t - 0.5,
-                                {0.5f, 0.2f, 0.8f},
-                                static_cast<int16_t>(i % 10 + 1),
-                                i % 10 == 0 ? PLOT_TRUE : PLOT_FALSE};
-    }
-    observations->long_ = PLOT_BIPLOT_POINTS;
-    auto rays = std::make_unique<Vector_Linies>();
-    std::array<std::string, PLOT_BIPLOT_RAYS> names;
-    for (int k = 0; k < PLOT_BIPLOT_RAYS; ++k) {
-      const double angle = 2 * M_PI * k / PLOT_BIPLOT_RAYS;
-      rays->Punts[k].x = std::cos(angle);
-      rays->Punts[k].y = std::sin(angle);
-      names[k] = "part" + std::to_string(k + 1);
-      rays->nomeixos[k] = {names[k].data(), static_cast<int32_t>(names[k].size())};
-      rays->cpe[k] = static_cast<float>(k) / PLOT_BIPLOT_RAYS;
-    }
-    rays->long_ = PLOT_BIPLOT_RAYS;
-    rays->rang = PLOT_BIPLOT_RAYS - 1;
-    StringArray coor(1, {"PC1", "PC2", "PC3"});
-    renderer.Passar_Punts(*observations, *rays, coor);
-    renderer.observation = true;
-    renderer.labels = mode.labels;
-    renderer.outlier_mark = mode.outlier_mark;
-    renderer.formes = mode.formes;
-    renderer.nGrups = 10;
-    int32_t hwnd = 0;
-    renderer.Initialize(hwnd, hdc);
-    renderer.OnSize(918, 734);
+// A renderer with every observation (each tenth an outlier), every ray with its name,
+// observation numbers, ten groups and the legends.
+std::unique_ptr<COpenGL_biplot> biplot(Mode mode) {
+  auto observations = std::make_unique<Vector_Punts_bi>();
+  for (int i = 0; i < PLOT_BIPLOT_POINTS; ++i) {
+    const double t = i / 250.0 - 1;
+    observations->Punts[i] = {t,
+                              t * t - 0.5,
+                              {0.5f, 0.2f, 0.8f},
+                              static_cast<int16_t>(i % 10 + 1),
+                              i % 10 == 0 ? PLOT_TRUE : PLOT_FALSE};
   }
-  ~Plot() {
-    renderer.Class_Terminate();
-    unregister_device_context(hdc);
+  observations->long_ = PLOT_BIPLOT_POINTS;
+  auto rays = std::make_unique<Vector_Linies>();
+  std::array<std::string, PLOT_BIPLOT_RAYS> names;
+  for (int k = 0; k < PLOT_BIPLOT_RAYS; ++k) {
+    const double angle = 2 * M_PI * k / PLOT_BIPLOT_RAYS;
+    rays->Punts[k].x = std::cos(angle);
+    rays->Punts[k].y = std::sin(angle);
+    names[k] = "part" + std::to_string(k + 1);
+    rays->nomeixos[k] = {names[k].data(), static_cast<int32_t>(names[k].size())};
+    rays->cpe[k] = static_cast<float>(k) / PLOT_BIPLOT_RAYS;
   }
-
-  EglOffscreenSurface surface{918, 734};
-  int32_t hdc = register_device_context(&surface);
-  COpenGL_biplot renderer;
-};
-
-void CompileScene(benchmark::State& state, Mode mode) {
-  Plot plot(mode);
-  for (auto _ : state) {
-    plot.renderer.DrawWorld();
-    benchmark::DoNotOptimize(plot.renderer.world_list());
-  }
+  rays->long_ = PLOT_BIPLOT_RAYS;
+  rays->rang = PLOT_BIPLOT_RAYS - 1;
+  StringArray coor(1, {"PC1", "PC2", "PC3"});
+  auto renderer = std::make_unique<COpenGL_biplot>();
+  renderer->Passar_Punts(*observations, *rays, coor);
+  renderer->observation = true;
+  renderer->labels = mode.labels;
+  renderer->outlier_mark = mode.outlier_mark;
+  renderer->formes = mode.formes;
+  renderer->nGrups = 10;
+  return renderer;
 }
 
-void ReplayFrame(benchmark::State& state, Mode mode) {
-  Plot plot(mode);
-  for (auto _ : state) {
-    plot.renderer.display();  // ends with glFinish and the swap
-  }
-}
+constexpr auto CompileScene = bench::compile_scene<biplot, Mode>;
+constexpr auto ReplayFrame = bench::replay_frame<biplot, Mode>;
 
 constexpr Mode kShapesOutliers{.outlier_mark = true, .formes = true};
 constexpr Mode kDotsOutliers{.outlier_mark = true, .formes = false};

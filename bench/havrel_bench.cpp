@@ -2,19 +2,16 @@
 // files, and one rotation press (the scene recompiled, one frame presented) in the colour and
 // the shape mode, against the same press on an empty plot.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
+#include <memory>
 
 #include "copengl_havrel.h"
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
-#include "core/platform/message_box.h"
+#include "exchange_folder.h"
+#include "support/scene_bench.h"
 
 namespace plot {
 namespace {
@@ -57,17 +54,11 @@ void write_files(const fs::path& folder, Data data) {
   }
 }
 
-// A profile folder of the benchmark's own, named in "USERPROFILE".
+// A profile folder of the benchmark's own, its messages on standard error.
 struct Profile {
-  Profile() {
-    std::string pattern = (fs::temp_directory_path() / "havrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    folder = pattern;
-    setenv("USERPROFILE", pattern.c_str(), 1);
-    set_message_sink([](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
-  }
-  ~Profile() { fs::remove_all(folder); }
-  fs::path folder;
+  bench::MessageRoute messages{bench::print_message};
+  PrivateProfile profile;
+  const fs::path& folder = profile.folder();
 };
 
 class LoadingHavrel : public COpenGL_Havrel {
@@ -95,21 +86,8 @@ void ReadFourFiles(benchmark::State& state) {
 void RotationPress(benchmark::State& state, Data data) {
   Profile profile;
   write_files(profile.folder, data);
-  EglOffscreenSurface surface{918, 734};
-  int32_t hdc = register_device_context(&surface);
-  {
-    auto renderer = std::make_unique<COpenGL_Havrel>();
-    int32_t hwnd = 0;
-    if (!renderer->Initialize(hwnd, hdc)) state.SkipWithError("not loaded");
-    renderer->OnSize(918, 734);
-    for (auto _ : state) {
-      renderer->yAngle += 5;
-      renderer->DrawWorld();
-      renderer->display();  // ends with the swap and the read-back
-    }
-    renderer->Class_Terminate();
-  }
-  unregister_device_context(hdc);
+  bench::OffscreenPlot plot(std::make_unique<COpenGL_Havrel>());
+  bench::rotation_rounds(state, plot, 5);
 }
 
 BENCHMARK(ReadFourFiles)->Unit(benchmark::kMillisecond);

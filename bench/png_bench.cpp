@@ -7,7 +7,6 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -18,6 +17,7 @@
 #include "core/profile/plugin_profile.h"
 #include "plot_ternary_records.h"
 #include "samples/pellin_sample.h"
+#include "support/ternary_points.h"
 
 namespace {
 
@@ -28,21 +28,14 @@ const std::string& png_path() {
   return path;
 }
 
-// 501 points spread over the triangle, no grid, in ten groups.
+// The 501 points, no grid.
 void show_ternary_501(const PluginApi& api) {
   auto points = std::make_unique<Vector_Punts>();
   auto grid = std::make_unique<Vector_Graella>();
   auto components = std::make_unique<Vector_Punts_PC>();
-  points->long_ = 501;
-  for (int i = 0; i < 501; ++i) {
-    const double a = std::fmod(i * 0.618034, 1.0);
-    const double b = (1 - a) * std::fmod(i * 0.414214, 1.0);
-    points->Punts[i] = {
-        0.5 * a + (1 - a - b), 0.866 * a, {1, 0, 0}, static_cast<int16_t>(i % 10 + 1)};
-  }
+  plot::bench::spread_501_points(*points);
   static const plot_string names[] = {{"A", 1}, {"B", 1}, {"C", 1}};
-  plot_object* data = api.make("CDades_Ternary");
-  try {
+  with_data_class(api, "CDades_Ternary", [&](plot_object* data) {
     api.set(data, "graella", string_value(""));
     api.set(data, "nGrups", i2_value(10));
     const plot_variant arguments[] = {
@@ -51,11 +44,7 @@ void show_ternary_501(const PluginApi& api) {
         record_value(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
         strings_value(1, 3, names)};
     api.invoke(data, "mostrar", arguments, 4);
-  } catch (...) {
-    api.release(data);
-    throw;
-  }
-  api.release(data);
+  });
 }
 
 struct Plot {

@@ -4,20 +4,15 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "copengl_td_3d.h"
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
-#include "core/platform/message_box.h"
+#include "exchange_folder.h"
+#include "support/scene_bench.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // Spread through the tetrahedron: barycentric weights from two irrational strides.
 std::string data_file(int records) {
@@ -39,52 +34,37 @@ struct Tetrahedron : plot::COpenGL_TD_3D {
   using plot::COpenGL_TD_3D::load_exchange_data;
 };
 
-class Scene {
- public:
-  Scene(int mode, int records) : data_(data_file(records)), mode_(mode) {
-    plot::set_message_sink(
-        [](const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); });
-    setenv("USERPROFILE", folder_.c_str(), 1);
-    write_files();
-    int32_t hwnd = 0;
-    ok = renderer.Initialize(hwnd, hdc_);
-    renderer.OnSize(917, 734);
-  }
-  ~Scene() {
-    renderer.Class_Terminate();
-    plot::unregister_device_context(hdc_);
-    fs::remove_all(folder_);
-  }
+// The two files in a profile of the benchmark's own; written again before each timed read.
+struct Files {
+  Files(int options_mode, int records) : data(data_file(records)), mode(options_mode) { write(); }
 
-  void write_files() {
-    std::ofstream(folder_ / "opcionsTernary.qvm") << mode_ << ",10,\"A\",\"B\",\"C\"\r\n";
+  void write() const {
+    std::ofstream(profile.file("\\opcionsTernary.qvm")) << mode << ",10,\"A\",\"B\",\"C\"\r\n";
     // A lone line break: a file that is there but holds no record.
-    std::ofstream(folder_ / "dadesTernary.qvm") << (data_.empty() ? "\r\n" : data_);
+    std::ofstream(profile.file("\\dadesTernary.qvm")) << (data.empty() ? "\r\n" : data);
   }
 
-  Tetrahedron renderer;
-  bool ok = false;
+  PrivateProfile profile;
+  std::string data;
+  int mode;
+};
 
- private:
-  static fs::path make_folder() {
-    std::string pattern = (fs::temp_directory_path() / "quadrel-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
-  }
+struct Scene {
+  Scene(int mode, int records) : files(mode, records) {}
 
-  std::string data_;
-  int mode_;
-  fs::path folder_ = make_folder();
-  plot::EglOffscreenSurface surface_{917, 734};
-  int32_t hdc_ = plot::register_device_context(&surface_);
+  plot::bench::MessageRoute messages{plot::bench::print_message};
+  Files files;
+  plot::bench::OffscreenPlot<Tetrahedron> plot{std::make_unique<Tetrahedron>(),
+                                               {.width = 917, .height = 734}};
+  Tetrahedron& renderer = plot.renderer();
 };
 
 void BM_ReadFilesAndCompile(benchmark::State& state) {
   Scene s(1, 6000);
-  if (!s.ok) return state.SkipWithError("no off-screen context");
+  if (!plot::bench::started(state, s.plot)) return;
   for (auto _ : state) {
     state.PauseTiming();
-    s.write_files();
+    s.files.write();
     state.ResumeTiming();
     if (!s.renderer.load_exchange_data()) return state.SkipWithError("files not read");
     s.renderer.DrawWorld();
@@ -96,12 +76,7 @@ BENCHMARK(BM_ReadFilesAndCompile)->Unit(benchmark::kMillisecond);
 // What a rotation button does: turn, recompile, draw one frame.
 void BM_RotationPress(benchmark::State& state, int mode, int records) {
   Scene s(mode, records);
-  if (!s.ok) return state.SkipWithError("no off-screen context");
-  for (auto _ : state) {
-    s.renderer.yAngle += 5;
-    s.renderer.DrawWorld();
-    s.renderer.display();
-  }
+  plot::bench::rotation_rounds(state, s.plot, 5);
 }
 BENCHMARK_CAPTURE(BM_RotationPress, dots_6000, 1, 6000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_RotationPress, markers_6000, 2, 6000)->Unit(benchmark::kMillisecond);
@@ -109,8 +84,7 @@ BENCHMARK_CAPTURE(BM_RotationPress, empty, 1, 0)->Unit(benchmark::kMillisecond);
 
 void BM_EmptyFrame(benchmark::State& state) {
   Scene s(1, 0);
-  if (!s.ok) return state.SkipWithError("no off-screen context");
-  for (auto _ : state) s.renderer.display();
+  plot::bench::replay_rounds(state, s.plot);
 }
 BENCHMARK(BM_EmptyFrame)->Unit(benchmark::kMillisecond);
 

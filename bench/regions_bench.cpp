@@ -8,28 +8,9 @@
 
 #include "copengl_vorn.h"
 #include "copengl_vorn_c.h"
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
+#include "support/scene_bench.h"
 
 namespace {
-
-// A renderer on its own off-screen surface of the viewers' client size.
-struct OffscreenPlot {
-  explicit OffscreenPlot(std::unique_ptr<plot::Renderer> plot)
-      : surface(918, 734), renderer(std::move(plot)) {
-    int32_t hwnd = 0;
-    ok = renderer->Initialize(hwnd, hdc);
-    renderer->OnSize(918, 734);
-  }
-  ~OffscreenPlot() {
-    renderer->Class_Terminate();
-    plot::unregister_device_context(hdc);
-  }
-  plot::EglOffscreenSurface surface;
-  int32_t hdc = plot::register_device_context(&surface);
-  std::unique_ptr<plot::Renderer> renderer;
-  bool ok = false;
-};
 
 std::unique_ptr<plot::Renderer> vorn() {
   auto regions = std::make_unique<Vector_VORN>();
@@ -77,21 +58,16 @@ std::unique_ptr<plot::Renderer> make(Scene scene) {
 }
 
 void BM_DrawWorld(benchmark::State& state, Scene scene) {
-  OffscreenPlot p(make(scene));
-  if (!p.ok) return state.SkipWithError("no off-screen context");
-  for (auto _ : state) {
-    p.renderer->DrawWorld();
-    glFinish();
-  }
+  plot::bench::OffscreenPlot p(make(scene));
+  plot::bench::compile_finished_rounds(state, p);
 }
 BENCHMARK_CAPTURE(BM_DrawWorld, Vorn, Scene::Vorn)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawWorld, Vornc_dots, Scene::VorncDots)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_DrawWorld, Vornc_markers, Scene::VorncMarkers)->Unit(benchmark::kMicrosecond);
 
 void BM_ReplayFrame(benchmark::State& state, Scene scene) {
-  OffscreenPlot p(make(scene));
-  if (!p.ok) return state.SkipWithError("no off-screen context");
-  for (auto _ : state) p.renderer->display();
+  plot::bench::OffscreenPlot p(make(scene));
+  plot::bench::replay_rounds(state, p);
 }
 BENCHMARK_CAPTURE(BM_ReplayFrame, Vorn, Scene::Vorn)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ReplayFrame, Vornc_dots, Scene::VorncDots)->Unit(benchmark::kMillisecond);

@@ -3,14 +3,14 @@
 // rotation press (recompile and one frame) in each mode, against the plug-in's empty frame.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "copengl_alr_3d.h"
-#include "core/platform/device_context_table.h"
-#include "core/platform/egl_offscreen_surface.h"
-#include "core/platform/message_box.h"
 #include "exchange_folder.h"
+#include "support/scene_bench.h"
 
 namespace plot {
 namespace {
@@ -41,25 +41,20 @@ class BenchRenderer : public COpenGL_alr_3D {
   using COpenGL_alr_3D::load_exchange_data;
 };
 
-// A renderer on its own off-screen surface, initialised from the files (or from none).
+std::unique_ptr<BenchRenderer> renderer_after(const PrivateProfile& profile, Mode mode,
+                                              bool with_files) {
+  if (with_files) write_files(profile, mode);
+  return std::make_unique<BenchRenderer>();
+}
+
+// A renderer started from the files (or from none) in a profile of its own.
 struct Plot {
-  Plot(Mode mode, bool with_files) {
-    if (with_files) write_files(profile, mode);
-    set_message_sink([](const std::string&) {});
-    int32_t hwnd = 0;
-    renderer.Initialize(hwnd, hdc);
-    renderer.OnSize(918, 734);
-  }
-  ~Plot() {
-    renderer.Class_Terminate();
-    unregister_device_context(hdc);
-    set_message_sink(nullptr);
-  }
+  Plot(Mode mode, bool with_files) : scene(renderer_after(profile, mode, with_files)) {}
 
   PrivateProfile profile;
-  EglOffscreenSurface surface{918, 734};
-  int32_t hdc = register_device_context(&surface);
-  BenchRenderer renderer;
+  bench::MessageRoute quiet{[](const std::string&) {}};
+  bench::OffscreenPlot<BenchRenderer> scene;
+  BenchRenderer& renderer = scene.renderer();
 };
 
 void ReadFilesAndCoordinates(benchmark::State& state) {
@@ -85,20 +80,13 @@ void CalculDades(benchmark::State& state) {
 
 void FirstCompile(benchmark::State& state, Mode mode) {
   Plot plot(mode, true);
-  for (auto _ : state) {
-    plot.renderer.DrawWorld();
-    benchmark::DoNotOptimize(plot.renderer.world_list());
-  }
+  bench::compile_rounds(state, plot.scene);
 }
 
-// What the form does for Rot_YY: turn, recompile, one frame.
+// Rot_YY's turn.
 void RotationPress(benchmark::State& state, Mode mode) {
   Plot plot(mode, true);
-  for (auto _ : state) {
-    plot.renderer.yAngle += 20;
-    plot.renderer.DrawWorld();
-    plot.renderer.display();
-  }
+  bench::rotation_rounds(state, plot.scene, 20);
 }
 
 // The cleared background a renderer without its files shows.

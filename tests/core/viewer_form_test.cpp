@@ -6,6 +6,7 @@
 
 #include "core/errors/runtime_error.h"
 #include "core/form/viewer_form.h"
+#include "support/mark_renderer.h"
 #include "support/message_log.h"
 
 namespace plot {
@@ -13,19 +14,8 @@ namespace {
 
 using testing::MessageLog;
 
-// A renderer with only the common drawing; it can be told to fail inside DrawAxes.
 template <PluginKind Kind>
-class BareRenderer : public Renderer {
- public:
-  BareRenderer() : Renderer(profile_of(Kind)) {}
-  bool fail_in_draw = false;
-  int draws = 0;
-  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override {
-    Renderer::DrawAxes(x, y, z);
-    ++draws;
-    if (fail_in_draw) raise(ErrorNumber::SubscriptOutOfRange);
-  }
-};
+using BareRenderer = testing::CountingRenderer<Kind>;
 
 template <PluginKind Kind>
 struct Viewer {

@@ -5,18 +5,15 @@
 #include <vector>
 
 #include "core/exchange/fuzz/exchange_fuzz_body.h"
+#include "support/fuzz_corpus.h"
 #include "tests/exchange/exchange_test_support.h"
 
 namespace plot::testing {
 namespace {
 
 std::vector<std::string> seed_inputs() {
-  const auto corpus =
-      std::filesystem::path(__FILE__).parent_path() / "../../core/exchange/fuzz/corpus";
-  std::vector<std::string> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus))
-    seeds.push_back(file_contents(entry.path()));
-  return seeds;
+  return corpus_inputs(std::filesystem::path(__FILE__).parent_path() /
+                       "../../core/exchange/fuzz/corpus");
 }
 
 // Byte flips, separators and quotes dropped in, cuts and repeats: the shapes that break readers.

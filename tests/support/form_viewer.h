@@ -5,17 +5,39 @@
 
 namespace plot::testing {
 
-// The test viewer of a plug-in whose one form is `Form` and whose renderer is `R`: a form left
-// open by an earlier test is unloaded first.
-template <typename Viewer, typename Form, typename R>
+// How a form left by an earlier test is put away: unloaded, or closed as a user closes it when
+// it is shown (the form stays loaded, as after a user's session).
+enum class Leftover { Unload, UserClose };
+
+// The test viewer of a plug-in whose one form is `Form` and whose renderer is `R`, seen through
+// 15 degrees without a shift unless `Viewer` says otherwise.
+template <typename Viewer, typename Form, typename R, Leftover leftover = Leftover::Unload>
 class FormViewer : public PlotViewer<Viewer> {
  public:
+  static constexpr PluginKind kKind = R::kKind;
+  static constexpr double kFieldOfView = 15;
+  static constexpr Vec3 kShift = {0, 0, 0};
+
   FormViewer() {
-    if (ViewerForm* form = FormSlot<Form>::existing()) form->window().unload();
+    ViewerForm* form = FormSlot<Form>::existing();
+    if (form == nullptr) return;
+    if constexpr (leftover == Leftover::Unload)
+      form->window().unload();
+    else if (form->shown())
+      form->window().user_close();
   }
 
   static ViewerForm& form() { return *FormSlot<Form>::existing(); }
   static R& renderer() { return static_cast<R&>(*form().renderer()); }
+
+  // A model point through the camera as it is now: the renderer's field of view and angles.
+  static WindowPoint seen_at(double x, double y, double z) {
+    const R& r = renderer();
+    const Image& image = PlotViewer<Viewer>::picture();
+    const Vec3 shift = Viewer::kShift;
+    return project(profile_of(kKind), r.m_fieldOfView, image.width, image.height,
+                   {x + shift.x, y + shift.y, z + shift.z}, {r.xAngle, r.yAngle, r.zAngle});
+  }
 };
 
 // The plots on the ternary frame: positions are in that frame, which the drawing shifts by
@@ -23,7 +45,6 @@ class FormViewer : public PlotViewer<Viewer> {
 template <typename Viewer, typename Form, typename R>
 class TernaryFrameViewer : public FormViewer<Viewer, Form, R> {
  public:
-  static constexpr PluginKind kKind = R::kKind;
   static constexpr double kFieldOfView = 25;
   static constexpr Vec3 kShift = {-0.5, -0.5, 0};
 };

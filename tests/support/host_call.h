@@ -21,6 +21,20 @@ inline plot_variant names_argument(int32_t lower, int32_t upper,
   return v;
 }
 
+inline plot_variant bool_argument(bool value) {
+  plot_variant v{};
+  v.type = PLOT_BOOL;
+  v.value.boolean = value ? PLOT_TRUE : PLOT_FALSE;
+  return v;
+}
+
+inline plot_variant i2_argument(int16_t value) {
+  plot_variant v{};
+  v.type = PLOT_I2;
+  v.value.i2 = value;
+  return v;
+}
+
 inline plot_variant record_argument(const char* name, void* data, int32_t size) {
   plot_variant v{};
   v.type = PLOT_RECORD;

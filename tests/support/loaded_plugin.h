@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <utility>
 
 #include "plot_plugin.h"
 
@@ -63,6 +65,28 @@ struct LoadedPlugin {
   }
 
   void* handle = nullptr;
+};
+
+// A test of one plug-in loaded off screen as a host loads it: any message fails it, and a
+// viewer left open is closed.
+class LibraryTest : public ::testing::Test {
+ protected:
+  explicit LibraryTest(std::string plugin) : plugin_name_(std::move(plugin)) {}
+
+  void SetUp() override {
+    plugin_ = std::make_unique<LoadedPlugin>(plugin_name_, 2);
+    ASSERT_NE(plugin_->handle, nullptr);
+    plugin_->fail_on_messages();
+  }
+  void TearDown() override {
+    if (plugin_ != nullptr && plugin_->viewer_close != nullptr) plugin_->viewer_close(&error_);
+  }
+
+  std::unique_ptr<LoadedPlugin> plugin_;
+  plot_error error_{};
+
+ private:
+  std::string plugin_name_;
 };
 
 }  // namespace plot::testing

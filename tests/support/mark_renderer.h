@@ -9,14 +9,12 @@
 
 namespace plot::testing {
 
-// A renderer whose scene is one large red dot at a known model point, so a test sees where
-// the camera put it; it counts its recompiles and can be told to fail in one.
-inline constexpr Vec3 kMark{0.3, 0.2, 1.0};
-
+// A renderer with only the common drawing; it counts its recompiles and can be told to fail
+// in one.
 template <PluginKind Kind>
-class MarkRenderer : public Renderer {
+class CountingRenderer : public Renderer {
  public:
-  MarkRenderer() : Renderer(profile_of(Kind)) {}
+  CountingRenderer() : Renderer(profile_of(Kind)) {}
   bool fail_in_draw = false;
   int draws = 0;
 
@@ -24,6 +22,18 @@ class MarkRenderer : public Renderer {
     Renderer::DrawAxes(x, y, z);
     ++draws;
     if (fail_in_draw) raise(ErrorNumber::SubscriptOutOfRange);
+  }
+};
+
+// A counting renderer whose scene is one large red dot at a known model point, so a test sees
+// where the camera put it.
+inline constexpr Vec3 kMark{0.3, 0.2, 1.0};
+
+template <PluginKind Kind>
+class MarkRenderer : public CountingRenderer<Kind> {
+ public:
+  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override {
+    CountingRenderer<Kind>::DrawAxes(x, y, z);
     glPointSize(9);
     glColor3f(1, 0, 0);
     glBegin(GL_POINTS);

@@ -17,6 +17,8 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include "test_display.h"
+
 namespace plot {
 namespace {
 
@@ -29,9 +31,7 @@ struct RecordedEvents : FormEvents {
   std::vector<ButtonId> clicks;
 };
 
-void pump() {
-  for (int i = 0; i < 15; ++i) Fl::wait(0.01);
-}
+using testing::pump;
 
 void press(Display* x, KeySym key) {
   const KeyCode code = XKeysymToKeycode(x, key);
@@ -47,16 +47,11 @@ std::string focused_caption() {
 }
 
 TEST(ViewerKeyboard, TabWalksTheButtonsInTheFormsOrderAndSpacePressesOne) {
-  const char* display = std::getenv("PLOT_TEST_DISPLAY");
+  const char* display = testing::use_test_display();
   if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
-  setenv("DISPLAY", display, 1);
   set_display_mode(DisplayMode::Window);
   ASSERT_TRUE(use_windows());
-  Display* x = nullptr;
-  for (int attempt = 0; attempt < 20 && x == nullptr; ++attempt) {
-    x = XOpenDisplay(display);
-    if (x == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  Display* x = testing::connect_display(display);
   ASSERT_NE(x, nullptr);
 
   for (PluginKind kind : {PluginKind::Quadrel, PluginKind::Tormin}) {

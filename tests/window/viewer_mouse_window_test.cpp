@@ -20,14 +20,14 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include "test_display.h"
+
 namespace plot {
 namespace {
 
 using Mark = testing::MarkRenderer<PluginKind::Havrel>;
 
-void pump() {
-  for (int i = 0; i < 15; ++i) Fl::wait(0.01);
-}
+using testing::pump;
 
 Image read_png(const std::string& path) {
   png_image png{};
@@ -43,18 +43,13 @@ Image read_png(const std::string& path) {
 }
 
 TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown) {
-  const char* display = std::getenv("PLOT_TEST_DISPLAY");
+  const char* display = testing::use_test_display();
   if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
-  setenv("DISPLAY", display, 1);
   testing::MessageLog log;  // off screen by default: windows asked for after it
   set_display_mode(DisplayMode::Window);
   ASSERT_TRUE(use_windows());
   set_frame_capture(true);
-  Display* x = nullptr;
-  for (int attempt = 0; attempt < 20 && x == nullptr; ++attempt) {
-    x = XOpenDisplay(display);
-    if (x == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  Display* x = testing::connect_display(display);
   ASSERT_NE(x, nullptr);
 
   ViewerForm form{profile_of(PluginKind::Havrel)};
@@ -98,16 +93,20 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   EXPECT_TRUE(testing::mark_seen(form.last_picture(), r));
 
   const auto path = std::filesystem::temp_directory_path() / "plot-viewer-ctrl-s.png";
-  std::filesystem::remove(path);
-  set_save_dialog_sink([&] { return path.string(); });
   const KeyCode control = XKeysymToKeycode(x, XK_Control_L);
   const KeyCode s = XKeysymToKeycode(x, XK_s);
-  XTestFakeKeyEvent(x, control, True, 0);
-  XTestFakeKeyEvent(x, s, True, 0);
-  XTestFakeKeyEvent(x, s, False, 0);
-  XTestFakeKeyEvent(x, control, False, 0);
-  send();
-  set_save_dialog_sink(nullptr);
+  // Ctrl+S, the save dialog answered with `path`.
+  const auto save_with_ctrl_s = [&] {
+    std::filesystem::remove(path);
+    set_save_dialog_sink([&] { return path.string(); });
+    XTestFakeKeyEvent(x, control, True, 0);
+    XTestFakeKeyEvent(x, s, True, 0);
+    XTestFakeKeyEvent(x, s, False, 0);
+    XTestFakeKeyEvent(x, control, False, 0);
+    send();
+    set_save_dialog_sink(nullptr);
+  };
+  save_with_ctrl_s();
   const Image saved = read_png(path.string());
   EXPECT_EQ(saved.width, form.last_picture().width);
   EXPECT_EQ(saved.height, form.last_picture().height);
@@ -115,14 +114,7 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
 
   // Without captures a window keeps no picture: Ctrl+S draws one more frame and saves that.
   set_frame_capture(false);
-  std::filesystem::remove(path);
-  set_save_dialog_sink([&] { return path.string(); });
-  XTestFakeKeyEvent(x, control, True, 0);
-  XTestFakeKeyEvent(x, s, True, 0);
-  XTestFakeKeyEvent(x, s, False, 0);
-  XTestFakeKeyEvent(x, control, False, 0);
-  send();
-  set_save_dialog_sink(nullptr);
+  save_with_ctrl_s();
   EXPECT_TRUE(testing::mark_seen(read_png(path.string()), r));
   EXPECT_TRUE(log.messages.empty());
   std::filesystem::remove(path);

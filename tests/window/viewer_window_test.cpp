@@ -25,6 +25,7 @@
 #include "plot_vornc_records.h"
 #include "support/host_call.h"
 #include "support/loaded_plugin.h"
+#include "test_display.h"
 
 namespace {
 
@@ -52,14 +53,9 @@ struct Api : plot::testing::LoadedPlugin {
 class ViewerWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* display = std::getenv("PLOT_TEST_DISPLAY");
+    const char* display = plot::testing::use_test_display();
     if (display == nullptr) GTEST_SKIP() << "no test X server (scripts/test.sh starts one)";
-    setenv("DISPLAY", display, 1);
-    // The server now and then refuses a connection at once; a few tries get through.
-    for (int attempt = 0; attempt < 20 && x_ == nullptr; ++attempt) {
-      x_ = XOpenDisplay(display);
-      if (x_ == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+    x_ = plot::testing::connect_display(display);
     ASSERT_NE(x_, nullptr);
   }
   void TearDown() override {

@@ -29,7 +29,7 @@ TEST(HavrelFiles, ReadWholeFillsTheTablesAndLeavesNothingBehind) {
   EXPECT_EQ(t.nomsLinies(1), "Mg");
   ASSERT_EQ(t.nPunts, 2);
   EXPECT_DOUBLE_EQ(t.taulaPunts(1)[HavrelTables::Outlier], 1);
-  EXPECT_TRUE(std::filesystem::is_empty(v.folder));
+  EXPECT_TRUE(std::filesystem::is_empty(v.profile.folder()));
   EXPECT_TRUE(v.log.messages.empty());
 }
 

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "exchange/exchange_test_support.h"
+#include "exchange_folder.h"
 #include "havrel_classes.h"
-#include "support/plot_viewer.h"
+#include "support/form_viewer.h"
 
 namespace plot::testing {
 
@@ -30,19 +31,9 @@ struct HavrelOptions {
 
 // One 3D biplot shown off screen through CDades_Havrel, from exchange files written into a
 // profile folder of the test's own.
-class HavrelViewer : public PlotViewer<HavrelViewer> {
+class HavrelViewer : public FormViewer<HavrelViewer, bi_3D, COpenGL_Havrel, Leftover::UserClose> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Havrel;
-  static constexpr double kFieldOfView = 15;
-  static constexpr Vec3 kShift = {0, 0, 0};
-
-  HavrelViewer() {
-    if (ViewerForm* f = FormSlot<bi_3D>::existing(); f != nullptr && f->shown())
-      f->window().user_close();
-  }
-  ~HavrelViewer() { std::filesystem::remove_all(folder); }
-
-  std::filesystem::path file(const std::string& name) const { return folder / name; }
+  std::filesystem::path file(const std::string& name) const { return profile.file(name); }
   bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
   void write(const std::string& name, const std::string& bytes) { write_file(file(name), bytes); }
 
@@ -56,25 +47,18 @@ class HavrelViewer : public PlotViewer<HavrelViewer> {
   }
 
   void show() { data.mostrar(); }
-  static ViewerForm& form() { return *FormSlot<bi_3D>::existing(); }
-  static COpenGL_Havrel& renderer() { return static_cast<COpenGL_Havrel&>(*form().renderer()); }
   static void press(ButtonId button, int times = 1) {
     for (int i = 0; i < times; ++i) form().window().user_click(button);
   }
 
   // The colour where a model point lands with the renderer's present angles and field of view.
   static Colour colour_at3(double x, double y, double z) {
-    const COpenGL_Havrel& r = renderer();
-    const WindowPoint w = project(profile_of(kKind), r.m_fieldOfView, picture().width,
-                                  picture().height, {x, y, z}, {r.xAngle, r.yAngle, r.zAngle});
+    const WindowPoint w = seen_at(x, y, z);
     return pixel(w.x, w.y);
   }
 
   CDades_Havrel data;
-  std::filesystem::path folder = make_temp_folder();
-
- private:
-  ScopedEnvironment profile_{"USERPROFILE", folder.c_str()};
+  PrivateProfile profile;
 };
 
 inline std::string repeated(const std::string& row, int rows) {

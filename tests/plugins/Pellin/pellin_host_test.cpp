@@ -11,22 +11,23 @@
 
 #include "Pellin_records.h"
 #include "plot_plugin.h"
+#include "support/host_call.h"
 #include "support/loaded_plugin.h"
 #include "support/projection.h"
 
 namespace {
 
-class PellinLibrary : public ::testing::Test {
+class PellinLibrary : public plot::testing::LibraryTest {
  protected:
+  PellinLibrary() : LibraryTest("Pellin") {}
   void SetUp() override {
-    plugin_ = std::make_unique<plot::testing::LoadedPlugin>("Pellin", 2);
-    ASSERT_NE(plugin_->handle, nullptr);
-    plugin_->fail_on_messages();
+    LibraryTest::SetUp();
+    if (HasFatalFailure()) return;
     ASSERT_EQ(plugin_->create("CDades_ALR", &data_, &error_), 0) << error_.text;
   }
   void TearDown() override {
     if (data_ != nullptr) plugin_->release(data_);
-    if (plugin_ != nullptr && plugin_->viewer_close != nullptr) plugin_->viewer_close(&error_);
+    LibraryTest::TearDown();
   }
 
   void set(const char* property, plot_variant value) {
@@ -34,9 +35,8 @@ class PellinLibrary : public ::testing::Test {
   }
 
   int32_t mostrar(pellin::Vector_Punts_arl& record) {
-    plot_variant arguments[2] = {};
-    arguments[0].type = PLOT_RECORD;
-    arguments[0].value.record = {PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record)};
+    plot_variant arguments[2] = {
+        plot::testing::record_argument(PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
     arguments[1].type = PLOT_STRINGS;
     arguments[1].value.strings = {1, 2, names_};
     return plugin_->call(data_, "mostrar", arguments, 2, nullptr, &error_);
@@ -54,9 +54,7 @@ class PellinLibrary : public ::testing::Test {
     return {rgb[at], rgb[at + 1], rgb[at + 2]};
   }
 
-  std::unique_ptr<plot::testing::LoadedPlugin> plugin_;
   plot_object* data_ = nullptr;
-  plot_error error_{};
   const plot_string names_[2] = {{"alr1", 4}, {"alr2", 4}};
 };
 
@@ -66,18 +64,13 @@ TEST_F(PellinLibrary, ShowsTheHostsRecordInMarkerAndThenDotMode) {
   record->Punts[0] = {0.5, 0.5, {{1, 0, 0}}, 2};
   record->Punts[1] = {-0.5, -0.5, {{0, 0, 1}}, 10};
   record->long_ = 2;
-  plot_variant yes{};
-  yes.type = PLOT_BOOL;
-  yes.value.boolean = PLOT_TRUE;
-  set("formes", yes);
+  set("formes", plot::testing::bool_argument(true));
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   EXPECT_EQ(plugin_->viewer_shown(), 1);
   EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{0, 0, 0}));
   EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 0}));
 
-  plot_variant no{};
-  no.type = PLOT_BOOL;
-  set("formes", no);
+  set("formes", plot::testing::bool_argument(false));
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{255, 0, 0}));
   EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 255}));

@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "Pellin_records.h"
 #include "core/com/fuzz/c_interface_fuzz_body.h"
+#include "support/fuzz_corpus.h"
 
 namespace plot::testing {
 namespace {
@@ -19,14 +18,8 @@ constexpr fuzz::RecordKind kRecords[] = {
     {.name = PELLIN_VECTOR_PUNTS_ARL_NAME, .size = sizeof(pellin::Vector_Punts_arl)}};
 
 std::vector<std::string> seed_inputs() {
-  const auto corpus =
-      std::filesystem::path(__FILE__).parent_path() / "../../../core/com/fuzz/corpus";
-  std::vector<std::string> seeds;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    seeds.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  return seeds;
+  return corpus_inputs(std::filesystem::path(__FILE__).parent_path() /
+                       "../../../core/com/fuzz/corpus");
 }
 
 // Bytes changed, dropped and repeated: other calls, other tags, other sizes.

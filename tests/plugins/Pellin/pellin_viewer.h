@@ -5,24 +5,13 @@
 
 #include "alr_form.h"
 #include "cdades_alr.h"
-#include "core/com/plugin_definition.h"
-#include "support/plot_viewer.h"
+#include "support/form_viewer.h"
 
 namespace plot::testing {
 
 // One Pellin plot shown off screen through CDades_ALR, as the host would show it.
-class PellinViewer : public PlotViewer<PellinViewer> {
+class PellinViewer : public FormViewer<PellinViewer, alr, COpenGL_alr, Leftover::UserClose> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Pellin;
-  static constexpr double kFieldOfView = 15;
-  static constexpr Vec3 kShift = {0, 0, 0};
-
-  // Each case starts with the viewer closed, as a user would leave it.
-  PellinViewer() {
-    if (ViewerForm* f = FormSlot<alr>::existing(); f != nullptr && f->shown())
-      f->window().user_close();
-  }
-
   pellin::Vector_Punts_arl& record() { return *record_; }
   CDades_ALR data;
   StringArray coor{1, {"X", "Y"}};
@@ -34,7 +23,6 @@ class PellinViewer : public PlotViewer<PellinViewer> {
   }
 
   void show() { data.mostrar(*record_, coor); }
-  static ViewerForm& form() { return *FormSlot<alr>::existing(); }
 
  private:
   std::unique_ptr<pellin::Vector_Punts_arl> record_ = std::make_unique<pellin::Vector_Punts_arl>();

@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/com/plugin_definition.h"
 #include "exchange_folder.h"
-#include "support/plot_viewer.h"
+#include "support/form_viewer.h"
 #include "tormin_classes.h"
 
 namespace plot::testing {
@@ -27,19 +26,11 @@ struct TorminOptions {
 
 // One Tormin plot shown off screen through CDades_ALR_3D, from exchange files written by the
 // host's own writer into a private profile folder.
-class TorminViewer : public PlotViewer<TorminViewer> {
+class TorminViewer : public FormViewer<TorminViewer, alr_3D, COpenGL_alr_3D, Leftover::UserClose> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Tormin;
   static constexpr double kFieldOfView = 10;
-  static constexpr Vec3 kShift = {0, 0, 0};
   static constexpr const char* kOptions = "\\opcionsALR.qvm";
   static constexpr const char* kData = "\\dadesALR.qvm";
-
-  // Each case starts with the viewer closed, as a user would leave it.
-  TorminViewer() {
-    if (ViewerForm* f = FormSlot<alr_3D>::existing(); f != nullptr && f->shown())
-      f->window().user_close();
-  }
 
   void write(const TorminOptions& options, const std::vector<Observation>& rows) {
     write_options(options);
@@ -62,10 +53,6 @@ class TorminViewer : public PlotViewer<TorminViewer> {
   bool exists(const char* name) const { return std::filesystem::exists(profile.file(name)); }
 
   void show() { data.mostrar(); }
-  static ViewerForm& form() { return *FormSlot<alr_3D>::existing(); }
-  static const COpenGL_alr_3D& renderer() {
-    return dynamic_cast<const COpenGL_alr_3D&>(*form().renderer());
-  }
 
   PrivateProfile profile;
   CDades_ALR_3D data;

@@ -9,6 +9,7 @@
 
 #include "plot_biplot_records.h"
 #include "plot_plugin.h"
+#include "support/host_call.h"
 #include "support/loaded_plugin.h"
 
 namespace {
@@ -22,16 +23,9 @@ struct Records {
   Vector_Linies rays{};
 };
 
-class BiplotLibrary : public ::testing::Test {
+class BiplotLibrary : public plot::testing::LibraryTest {
  protected:
-  void SetUp() override {
-    plugin_ = std::make_unique<plot::testing::LoadedPlugin>("biplot", 2);
-    ASSERT_NE(plugin_->handle, nullptr);
-    plugin_->fail_on_messages();
-  }
-  void TearDown() override {
-    if (plugin_ != nullptr && plugin_->viewer_close != nullptr) plugin_->viewer_close(&error_);
-  }
+  BiplotLibrary() : LibraryTest("biplot") {}
 
   // A fresh CDades_biplot with `observation` and the given flags, then mostrar.
   int32_t show(Records& records, int32_t lower, int32_t upper,
@@ -41,35 +35,20 @@ class BiplotLibrary : public ::testing::Test {
     for (const auto& [name, value] : flags)
       EXPECT_EQ(plugin_->put(data, name, &value, &error_), 0) << name;
     const std::vector<plot_string> coor(static_cast<std::size_t>(upper - lower + 1), {"c", 1});
-    plot_variant arguments[3] = {};
-    arguments[0].type = arguments[1].type = PLOT_RECORD;
-    arguments[0].value.record = {PLOT_VECTOR_PUNTS_BI_NAME, &records.observations,
-                                 sizeof(Vector_Punts_bi)};
-    arguments[1].value.record = {PLOT_VECTOR_LINIES_NAME, &records.rays, sizeof(Vector_Linies)};
+    using plot::testing::record_argument;
+    plot_variant arguments[3] = {
+        record_argument(PLOT_VECTOR_PUNTS_BI_NAME, &records.observations, sizeof(Vector_Punts_bi)),
+        record_argument(PLOT_VECTOR_LINIES_NAME, &records.rays, sizeof(Vector_Linies))};
     arguments[2].type = PLOT_STRINGS;
     arguments[2].value.strings = {lower, upper, coor.data()};
     const int32_t result = plugin_->call(data, "mostrar", arguments, 3, nullptr, &error_);
     plugin_->release(data);
     return result;
   }
-
-  std::unique_ptr<plot::testing::LoadedPlugin> plugin_;
-  plot_error error_{};
 };
 
-plot_variant boolean(bool value) {
-  plot_variant v{};
-  v.type = PLOT_BOOL;
-  v.value.boolean = value ? PLOT_TRUE : PLOT_FALSE;
-  return v;
-}
-
-plot_variant groups(int16_t count) {
-  plot_variant v{};
-  v.type = PLOT_I2;
-  v.value.i2 = count;
-  return v;
-}
+using plot::testing::bool_argument;
+using plot::testing::i2_argument;
 
 TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
   struct Case {
@@ -109,9 +88,9 @@ TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
     auto records = std::make_unique<Records>();
     c.change(*records);
     const int32_t result = show(*records, c.lower, c.upper,
-                                {{"observation", boolean(true)},
-                                 {"formes", boolean(c.formes)},
-                                 {"nGrups", groups(c.nGrups)}});
+                                {{"observation", bool_argument(true)},
+                                 {"formes", bool_argument(c.formes)},
+                                 {"nGrups", i2_argument(c.nGrups)}});
     EXPECT_EQ(result, c.error) << c.what;
     EXPECT_EQ(error_.number, c.error) << c.what;
     EXPECT_EQ(plugin_->viewer_shown(), c.error == 0 ? 1 : 0) << c.what;

@@ -6,23 +6,13 @@
 
 #include "bi_form.h"
 #include "cdades_biplot.h"
-#include "core/com/plugin_definition.h"
-#include "support/plot_viewer.h"
+#include "support/form_viewer.h"
 
 namespace plot::testing {
 
 // One 2D biplot shown off screen through CDades_biplot, as the host would show it.
-class BiplotViewer : public PlotViewer<BiplotViewer> {
+class BiplotViewer : public FormViewer<BiplotViewer, bi, COpenGL_biplot, Leftover::UserClose> {
  public:
-  static constexpr PluginKind kKind = PluginKind::biplot;
-  static constexpr double kFieldOfView = 15;
-  static constexpr Vec3 kShift = {0, 0, 0};
-
-  BiplotViewer() {
-    if (ViewerForm* f = FormSlot<bi>::existing(); f != nullptr && f->shown())
-      f->window().user_close();
-  }
-
   CDades_biplot data;
   StringArray coor{1, {"PC1", "PC2", "PC3"}};
   Vector_Punts_bi& observations() { return records_->observations; }
@@ -47,7 +37,6 @@ class BiplotViewer : public PlotViewer<BiplotViewer> {
   std::string& name_bytes(int k) { return names_[static_cast<std::size_t>(k)]; }
 
   void show() { data.mostrar(observations(), rays(), coor); }
-  static ViewerForm& form() { return *FormSlot<bi>::existing(); }
 
  private:
   struct Records {
