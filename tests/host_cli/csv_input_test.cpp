@@ -9,9 +9,13 @@
 
 namespace {
 
-CompositionRequest req(std::vector<std::string> parts = {}, std::optional<std::string> group = {},
-                       std::optional<double> zero_replace = {}) {
-  return {std::move(parts), std::move(group), zero_replace};
+CompositionRequest req(std::vector<std::string> parts = {}, const char* group = nullptr,
+                       double zero_replace = 0) {
+  CompositionRequest r;
+  r.parts = std::move(parts);
+  if (group != nullptr) r.group = group;
+  if (zero_replace > 0) r.zero_replace = zero_replace;
+  return r;
 }
 
 CompositionTable compositions(const std::string& text, CompositionRequest request = {}) {
@@ -33,7 +37,7 @@ TEST(CsvInput, SemicolonsQuotesAndByteOrderMark) {
 }
 
 TEST(CsvInput, ZeroReplacementIsTheOnlyWayPastAZero) {
-  const auto t = compositions("a,b,c\n0,1,3\n", req({}, {}, 0.1));
+  const auto t = compositions("a,b,c\n0,1,3\n", req({}, nullptr, 0.1));
   EXPECT_DOUBLE_EQ(t.parts(0, 0), 0.1);
   EXPECT_DOUBLE_EQ(t.parts(0, 1), 0.225);
   EXPECT_DOUBLE_EQ(t.parts(0, 2), 0.675);
