@@ -22,9 +22,7 @@ void check(int32_t result, const plot_error& error) {
 
 // Presses of the rotation buttons: `count` of `plus`, or of `minus` when negative.
 void rotate(const PluginApi& api, int count, const char* plus, const char* minus) {
-  plot_error error{};
-  for (int i = 0; i < std::abs(count); ++i)
-    check(api.viewer_click(count > 0 ? plus : minus, &error), error);
+  for (int i = 0; i < std::abs(count); ++i) api.click(count > 0 ? plus : minus);
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ constexpr int kComponents = 3;
 constexpr double kHalfView = 0.95;
 constexpr double kOutlierLevel = 0.975;
 constexpr Eigen::Index kMaxRays = 20;
-constexpr Eigen::Index kMaxPoints = 6000;
 
 void write_exchange_files(const PrivateProfile& profile, const CompositionTable& table,
                           const PlotRequest& request) {
@@ -58,7 +57,7 @@ void show_biplot3d(const PluginApi& api, const CompositionTable& table,
                    const PlotRequest& request) {
   require_part_range(table, request, 4, kMaxRays);
   const Eigen::Index fewest = request.outliers ? table.parts.cols() + 1 : 4;
-  require_rows(table, request, fewest, kMaxPoints,
+  require_rows(table, request, fewest, kMaxExchangeRows,
                request.outliers ? "the outlier test" : "principal components");
   // The folder lives for the call only: the plug-in reads and deletes the files inside
   // mostrar, and the user's own profile is never touched.

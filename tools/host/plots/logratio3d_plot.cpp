@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr Eigen::Index kMaxPoints = 6000;
-
 std::vector<std::string> axis_names(const CompositionTable& table, Transform transform) {
   const auto& p = table.part_names;
   if (transform == Transform::alr)
@@ -21,7 +19,7 @@ std::vector<std::string> axis_names(const CompositionTable& table, Transform tra
 void show_logratio3d(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request) {
   require_parts(table, request, 4);
-  require_rows(table, request, 1, kMaxPoints, "a log-ratio plot");
+  require_rows(table, request, 1, kMaxExchangeRows, "a log-ratio plot");
   const PrivateProfile profile;
   ExchangeWriter options(profile.file("\\opcionsALR.qvm"));
   options.text(request.transform == Transform::alr ? "ALR" : "balances");

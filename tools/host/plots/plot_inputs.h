@@ -12,6 +12,9 @@
 
 // The checks and small conversions every plot builder makes before it fills its records.
 
+// The rows a 3D plug-in's exchange tables hold.
+inline constexpr Eigen::Index kMaxExchangeRows = 6000;
+
 // InputError unless the table has exactly `parts` parts.
 void require_parts(const CompositionTable& table, const PlotRequest& request, Eigen::Index parts);
 // InputError unless the table has from `min_parts` to `max_parts` parts.

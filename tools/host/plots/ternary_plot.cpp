@@ -20,11 +20,12 @@ void place(Punt& p, double first, double second, double third) {
 }
 
 void fill_points(Vector_Punts& vp, const CompositionTable& table) {
-  const stats::Matrix& c = table.parts;
-  vp.long_ = static_cast<int16_t>(c.rows());
-  for (Eigen::Index i = 0; i < c.rows(); ++i) {
+  const stats::Matrix xy = stats::ternary_positions(table.parts);
+  vp.long_ = static_cast<int16_t>(xy.rows());
+  for (Eigen::Index i = 0; i < xy.rows(); ++i) {
     Punt& p = vp.Punts[i];
-    place(p, c(i, 0), c(i, 1), c(i, 2));
+    p.X = xy(i, 0);
+    p.Y = xy(i, 1);
     const int g = table.group[static_cast<std::size_t>(i)];
     const auto colour = group_colour(g);
     std::copy(colour.begin(), colour.end(), p.Color);

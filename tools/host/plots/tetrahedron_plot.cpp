@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr Eigen::Index kMaxPoints = 6000;
 constexpr int kShapeMode = 2;
 constexpr int kDotMode = 1;
 
@@ -16,7 +15,7 @@ constexpr int kDotMode = 1;
 void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
                       const PlotRequest& request) {
   require_parts(table, request, 4);
-  require_rows(table, request, 1, kMaxPoints, "a tetrahedron");
+  require_rows(table, request, 1, kMaxExchangeRows, "a tetrahedron");
   const PrivateProfile profile;
   ExchangeWriter options(profile.file("\\opcionsTernary.qvm"));
   // The labels stand where the ternary diagram has them: over the top (by the second part),
