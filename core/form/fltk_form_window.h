@@ -21,6 +21,7 @@ class FltkFormWindow final : public FormWindow {
   bool shown() const override { return shown_; }
   void unload() override;
   int32_t client_width() const override;
+  bool on_desktop() const override { return true; }
   int32_t client_height() const override;
 
   void user_resize(int32_t width, int32_t height) override;

@@ -44,6 +44,8 @@ class FormWindow {
   // Destroys the native window; no event is sent.
   virtual void unload() = 0;
   virtual int32_t client_width() const = 0;
+  // On a desktop every frame is seen; off screen only what a host reads back.
+  virtual bool on_desktop() const = 0;
   virtual int32_t client_height() const = 0;
 
   // What a user does with the window, for hosts and tests without a pointer.

@@ -20,6 +20,7 @@ class OffscreenFormWindow final : public FormWindow {
   bool shown() const override { return shown_; }
   void unload() override;
   int32_t client_width() const override { return width_; }
+  bool on_desktop() const override { return false; }
   int32_t client_height() const override { return height_; }
 
   void user_resize(int32_t width, int32_t height) override;

@@ -83,11 +83,20 @@ void ViewerForm::Form_Unload(int16_t& Cancel) {
     if (!renderer_) return;
     const int32_t width = window().client_width();
     const int32_t height = window().client_height();
-    renderer_->display();
+    // Off screen the surface goes with the window, so a closing frame is never read unless
+    // captures keep it: drawing it would only cost time. The scene is still compiled, so its
+    // errors reach the host as they would on a desktop.
+    const bool frames_seen = window().on_desktop() || frame_capture();
+    if (frames_seen) {
+      renderer_->display();
+    } else {
+      unread_ = false;
+      last_picture_.clear();  // what was read goes with the surface, as a closing frame would
+    }
     renderer_->DrawWorld();
     renderer_->OnSize(width, height);
     if (profile_.unload == UnloadVariant::KeepRenderer) {
-      renderer_->display();
+      if (frames_seen) renderer_->display();
       renderer_->DrawWorld();
     } else {
       renderer_->Class_Terminate();

@@ -187,7 +187,8 @@ TEST(ViewerForm, ClosingReleasesTheRendererOnlyInTheRegionPlots) {
 }
 
 // Off screen the picture is read when asked for, so it must be the frame presented last; only
-// captured frames outlive the window (ternary keeps its renderer, Vorn releases it).
+// captured frames outlive the window (ternary keeps its renderer, Vorn releases it), and
+// uncaptured closing frames are not drawn at all.
 TEST(ViewerForm, PictureIsTheLastFrameAndOutlivesTheWindowOnlyWhenCaptured) {
   for (const bool capture : {false, true}) {
     SCOPED_TRACE(capture);
@@ -202,8 +203,10 @@ TEST(ViewerForm, PictureIsTheLastFrameAndOutlivesTheWindowOnlyWhenCaptured) {
     EXPECT_EQ(v.form.last_picture().empty(), !capture);
     Viewer<PluginKind::ternary> t;
     t.show();
+    const int64_t frames = t.form.frames();
     t.form.window().user_close();
     EXPECT_EQ(t.form.last_picture().empty(), !capture);
+    EXPECT_EQ(t.form.frames() - frames, capture ? 2 : 0);
   }
   set_frame_capture(false);
 }
