@@ -37,6 +37,10 @@ TEST(Compositions, TransformsOfSmallRows) {
   expect_row(stats::ilr(row({100 * e, 100, 100, 100})).rightCols(1), {1 / std::sqrt(12.0)});
   expect_row(stats::ilr_inverse(stats::ilr(row({1, 2, 5, 2}))), {0.1, 0.2, 0.5, 0.2});
   expect_row(stats::multiplicative_replacement(row({0, 1, 3}), 0.1), {0.1, 0.225, 0.675});
+  // Parts whose sum overflows a double.
+  expect_row(stats::closure(row({1e308, 1e308, 1e308})), {1 / 3.0, 1 / 3.0, 1 / 3.0});
+  expect_row(stats::multiplicative_replacement(row({0, 1e308, 3e307}), 0.1),
+             {0.1, 0.9 / 1.3, 0.27 / 1.3});
 }
 
 TEST(Compositions, NonPositivePartsAreRefused) {

@@ -15,11 +15,22 @@ void require_positive(const Matrix& parts) {
                                     std::to_string(j + 1) + " is not a positive number");
 }
 
+// One row to proportions. Parts near the largest double overflow the plain sum (three of 1e308
+// would all become 0); scaled by the largest part first, the composition is the same.
+Eigen::RowVectorXd closed(const Eigen::RowVectorXd& row) {
+  const double sum = row.sum();
+  if (std::isfinite(sum)) return row / sum;
+  const Eigen::RowVectorXd scaled = row / row.maxCoeff();
+  return scaled / scaled.sum();
+}
+
 }  // namespace
 
 Matrix closure(const Matrix& parts) {
   require_positive(parts);
-  return parts.array().colwise() / parts.rowwise().sum().array();
+  Matrix out(parts.rows(), parts.cols());
+  for (Eigen::Index i = 0; i < parts.rows(); ++i) out.row(i) = closed(parts.row(i));
+  return out;
 }
 
 Matrix multiplicative_replacement(const Matrix& parts, double delta) {
@@ -38,8 +49,9 @@ Matrix multiplicative_replacement(const Matrix& parts, double delta) {
     const double kept = 1 - delta * static_cast<double>(zeros);
     if (!(sum > 0) || !(kept > 0))
       throw std::invalid_argument("row " + std::to_string(i + 1) + " has too many zeros");
+    const Eigen::RowVectorXd proportions = closed(parts.row(i));
     for (Eigen::Index j = 0; j < parts.cols(); ++j)
-      out(i, j) = parts(i, j) == 0 ? delta : parts(i, j) / sum * kept;
+      out(i, j) = parts(i, j) == 0 ? delta : proportions(j) * kept;
   }
   return out;
 }
