@@ -58,6 +58,7 @@ TEST(CsvInput, BadInputNamesFileRowAndColumn) {
       {"", {}, "data.csv: the file is empty"},
       {"a,b\n", {}, "data.csv: the file has no data rows"},
       {"a,b\n1,2\n", req({"a", "c"}), "data.csv: no column \"c\" (the header has \"a\", \"b\")"},
+      {"a,b\n1,2\n", req({"b", "a", "b"}), "data.csv: the part \"b\" is named twice in --parts"},
       {"a,b\n1,2\n3,x\n", {}, "data.csv: row 3, column \"b\": \"x\" is not a number"},
       {"a,b\n1,2\n3, \n", {}, "data.csv: row 3, column \"b\": the cell is empty"},
       {"a,b\n1,0\n", {}, "data.csv: row 2, column \"b\": the part is 0; log-ratios need positive"},

@@ -53,7 +53,12 @@ CompositionTable select_compositions(const CsvTable& table, const CompositionReq
   if (request.group) group_column = column_index(table, *request.group);
 
   std::vector<std::size_t> columns;
-  for (const auto& name : request.parts) columns.push_back(column_index(table, name));
+  for (const auto& name : request.parts) {
+    columns.push_back(column_index(table, name));
+    // The same part twice would plot a composition the data does not have.
+    if (std::count(request.parts.begin(), request.parts.end(), name) > 1)
+      throw InputError(table.file + ": the part \"" + name + "\" is named twice in --parts");
+  }
   if (request.parts.empty()) columns = numeric_columns(table, group_column);
   if (columns.size() < 2)
     throw InputError(table.file + ": a composition needs two parts or more (found " +
@@ -98,8 +103,12 @@ CompositionTable select_compositions(const CsvTable& table, const CompositionReq
     out.group.push_back(static_cast<int>(it - out.groups.begin()) + 1);
   }
   if (out.groups.size() > kMaxGroups) {
+    // Enough of them to recognise the column; a column of numbers would list every row.
+    constexpr std::size_t kListed = 2 * kMaxGroups;
     std::string found;
-    for (const auto& g : out.groups) found += (found.empty() ? "" : ", ") + ("\"" + g + "\"");
+    for (std::size_t k = 0; k < std::min(out.groups.size(), kListed); ++k)
+      found += (k == 0 ? "\"" : ", \"") + out.groups[k] + "\"";
+    if (out.groups.size() > kListed) found += "...";
     throw InputError(table.file + ": column \"" + *request.group + "\" has " +
                      std::to_string(out.groups.size()) + " groups, the plots show at most " +
                      std::to_string(kMaxGroups) + ": " + found);
