@@ -14,7 +14,7 @@ packages=(
   libfontconfig-dev libfreetype-dev fonts-liberation fonts-dejavu-core
   libpng-dev libeigen3-dev libboost-dev libcli11-dev libcsv-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth x11-apps
+  xvfb xauth x11-apps python3
 )
 
 missing=()

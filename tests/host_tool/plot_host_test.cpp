@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ int count_pixels(const fs::path& path, std::array<uint8_t, 3> rgb) {
   return n;
 }
 
+std::string bytes_of(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 constexpr std::array<uint8_t, 3> kGreen = {0, 255, 0};  // group 3, the rhyolites
 constexpr std::array<uint8_t, 3> kBlack = {0, 0, 0};
 
@@ -95,6 +101,25 @@ TEST_F(PlotHost, EveryPlotDrawsTheUsersData) {
     EXPECT_GT(count_pixels(png, c.colour), c.at_least) << c.arguments;
     EXPECT_TRUE(fs::is_empty(folder_ / "tmp")) << c.arguments << ": exchange folder left";
   }
+}
+
+// The Python example, through ctypes and the public headers' layouts alone, draws the very
+// picture the tool draws.
+TEST_F(PlotHost, PythonHostDrawsTheToolsPicture) {
+  const char* plugins = std::getenv("PLOT_PLUGIN_DIR");
+  if (plugins == nullptr || std::system("python3 -c '' >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "needs python3 and PLOT_PLUGIN_DIR";
+  const std::string rocks = "'" PLOT_EXAMPLES_DIR "/rocks.csv' ";
+  const fs::path tool = folder_ / "tool.png";
+  const fs::path python = folder_ / "python.png";
+  const Outcome r =
+      run("ternary " + rocks + "--parts SiO2,Al2O3,FeO --group rock --png '" + tool.string() + "'");
+  ASSERT_EQ(r.exit_code, 0) << r.output;
+  const std::string command = "python3 '" PLOT_EXAMPLES_DIR "/ternary_from_python.py' '" +
+                              std::string(plugins) + "' " + rocks + "SiO2,Al2O3,FeO rock '" +
+                              python.string() + "' >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  EXPECT_EQ(bytes_of(python), bytes_of(tool));
 }
 
 TEST_F(PlotHost, BadInputIsAnErrorWithoutAPicture) {
