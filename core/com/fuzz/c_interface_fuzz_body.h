@@ -307,14 +307,16 @@ class HostileHost {
     std::fill(data.begin(), data.end(), fill);
     const auto bytes = in_.rest(in_.byte() < 192 ? in_.byte() : in_.value<uint16_t>());
     std::copy_n(bytes.begin(), std::min(bytes.size(), data.size()), data.begin());
+    // Then its last bytes, where most records keep their counts.
+    const auto tail = in_.rest(std::min<int32_t>(in_.byte(), kind.size));
+    std::copy(tail.begin(), tail.end(), data.begin() + (kind.size - std::ssize(tail)));
     for (int32_t i = 0; i < kind.string_count; ++i) {
       const plot_string s = text();
       std::memcpy(data.data() + kind.strings_at + i * int32_t{sizeof s}, &s, sizeof s);
     }
     const uint8_t size_form = in_.byte();
     const int32_t size = size_form < 200 ? kind.size : in_.value<int32_t>() % 1024;
-    return {size_form == 255 ? nullptr : kind.name, size_form == 254 ? nullptr : data.data(),
-            size};
+    return {size_form == 255 ? nullptr : kind.name, size_form == 254 ? nullptr : data.data(), size};
   }
 
   plot_strings strings() {
@@ -343,21 +345,22 @@ class HostileHost {
     const int64_t rows = extent();
     const int32_t column_lower = bound();
     const int64_t columns = extent();
-    const auto upper = [this](int32_t lower, int64_t extent) {
-      const int64_t u = lower + extent - 1;
+    const auto upper = [this](int32_t lower, int64_t length) {
+      const int64_t u = lower + length - 1;
       return u >= std::numeric_limits<int32_t>::min() && u <= std::numeric_limits<int32_t>::max()
                  ? static_cast<int32_t>(u)
                  : in_.value<int32_t>();
     };
     plot_r8_array2 array{row_lower, upper(row_lower, rows), column_lower,
                          upper(column_lower, columns), nullptr};
-    const int64_t count =
-        (int64_t{array.row_upper} - row_lower + 1) * (int64_t{array.column_upper} - column_lower + 1);
+    const int64_t count = (int64_t{array.row_upper} - row_lower + 1) *
+                          (int64_t{array.column_upper} - column_lower + 1);
     if (in_.byte() < 240 && array.row_upper >= row_lower - 1 &&
         array.column_upper >= column_lower - 1 && count <= 6001 * 6) {
       std::vector<double>& items = arrays_.emplace_back(static_cast<std::size_t>(count) + 1);
       const auto bytes = in_.rest(in_.byte() * sizeof(double));
-      std::memcpy(items.data(), bytes.data(), std::min(bytes.size(), items.size() * sizeof(double)));
+      std::memcpy(items.data(), bytes.data(),
+                  std::min(bytes.size(), items.size() * sizeof(double)));
       array.items = items.data();
     }
     return array;

@@ -37,11 +37,10 @@ inline constexpr RecordKind kTorminRecords[] = {
     {.name = TORMIN_VECTOR_PUNTS_TORMIN_NAME, .size = sizeof(Vector_Punts_Tormin)}};
 inline constexpr RecordKind kVornRecords[] = {
     {.name = PLOT_VECTOR_VORN_NAME, .size = sizeof(Vector_VORN)}};
-inline constexpr RecordKind kVorncRecords[] = {
-    {.name = PLOT_VECTOR_PUNTS_VORN_C_NAME,
-     .size = sizeof(Vector_Punts_VORN_C),
-     .strings_at = offsetof(Vector_Punts_VORN_C, alpha),
-     .string_count = 1}};
+inline constexpr RecordKind kVorncRecords[] = {{.name = PLOT_VECTOR_PUNTS_VORN_C_NAME,
+                                                .size = sizeof(Vector_Punts_VORN_C),
+                                                .strings_at = offsetof(Vector_Punts_VORN_C, alpha),
+                                                .string_count = 1}};
 
 inline constexpr const char* kHavrelFiles[] = {"\\opcionsBiplot.qvm", "\\rangBiplot.qvm",
                                                "\\liniesBiplot.qvm", "\\puntsBiplot.qvm"};
