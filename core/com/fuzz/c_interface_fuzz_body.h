@@ -353,10 +353,13 @@ class HostileHost {
     };
     plot_r8_array2 array{row_lower, upper(row_lower, rows), column_lower,
                          upper(column_lower, columns), nullptr};
-    const int64_t count = (int64_t{array.row_upper} - row_lower + 1) *
-                          (int64_t{array.column_upper} - column_lower + 1);
-    if (in_.byte() < 240 && array.row_upper >= row_lower - 1 &&
-        array.column_upper >= column_lower - 1 && count <= 6001 * 6) {
+    constexpr int64_t kMostItems = 6001 * 6;
+    const int64_t row_count = int64_t{array.row_upper} - row_lower + 1;
+    const int64_t column_count = int64_t{array.column_upper} - column_lower + 1;
+    const bool small = row_count >= 0 && column_count >= 0 && row_count <= kMostItems &&
+                       column_count <= kMostItems && row_count * column_count <= kMostItems;
+    if (in_.byte() < 240 && small) {
+      const int64_t count = row_count * column_count;
       std::vector<double>& items = arrays_.emplace_back(static_cast<std::size_t>(count) + 1);
       const auto bytes = in_.rest(in_.byte() * sizeof(double));
       std::memcpy(items.data(), bytes.data(),
