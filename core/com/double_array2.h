@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "core/errors/runtime_error.h"
@@ -19,6 +20,9 @@ class DoubleArray2 {
         column_lower_(column_lower),
         column_upper_(column_upper) {
     if (rows() < 0 || columns() < 0) raise(ErrorNumber::SubscriptOutOfRange);
+    // The count must not wrap: an empty table with wide bounds would be indexed past its end.
+    if (columns() > 0 && rows() > static_cast<int64_t>(items_.max_size()) / columns())
+      throw std::bad_alloc();
     items_.assign(static_cast<std::size_t>(rows()) * static_cast<std::size_t>(columns()), 0.0);
   }
 

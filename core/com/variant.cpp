@@ -92,9 +92,15 @@ DoubleArray2 as_r8_array2(const plot_variant& value) {
   if (int64_t{array.row_upper} < int64_t{array.row_lower} - 1 ||
       int64_t{array.column_upper} < int64_t{array.column_lower} - 1)
     raise(ErrorNumber::InvalidCall);
-  DoubleArray2 copy(array.row_lower, array.row_upper, array.column_lower, array.column_upper);
-  const int64_t count = copy.rows() * copy.columns();
+  // Bounds without their items are refused before room is taken for them; more items than
+  // 64 bits can count are no host's array.
+  const int64_t rows = int64_t{array.row_upper} - array.row_lower + 1;
+  const int64_t columns = int64_t{array.column_upper} - array.column_lower + 1;
+  if (columns > 0 && rows > std::numeric_limits<int64_t>::max() / columns)
+    raise(ErrorNumber::InvalidCall);
+  const int64_t count = rows * columns;
   if (count > 0 && array.items == nullptr) raise(ErrorNumber::InvalidCall);
+  DoubleArray2 copy(array.row_lower, array.row_upper, array.column_lower, array.column_upper);
   std::copy(array.items, array.items + count, copy.data());
   return copy;
 }

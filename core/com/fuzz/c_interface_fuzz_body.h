@@ -2,7 +2,8 @@
 
 // One fuzz input as a hostile host's calls through a plug-in's C interface: objects created
 // and released, properties and methods by name with variants of any tag, bounds and record,
-// viewers resized, clicked and read back, device contexts made and freed. Checks what must hold
+// viewers resized, clicked and read back, device contexts made and freed, exchange files of any
+// bytes written for the 3D plug-ins. Checks what must hold
 // for any calls: every failure is a known run-time error with its text, a picture is as large
 // as it says, and after the clean-up the plug-in may be unloaded. Undefined behaviour is the
 // sanitizers' to catch. Shared by the libFuzzer target and the unit tests, so that a build
@@ -14,20 +15,36 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <deque>
+#include <fstream>
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/com/plugin_definition.h"
 #include "plot_plugin.h"
+#include "tools/host/exchange_folder.h"
 
 namespace plot::fuzz {
 
-// A record the plug-in takes: its name and size.
+// A record the plug-in takes: its name and size, and where its plot_string fields lie. Those
+// hold the host's pointers: the input chooses them among valid ones, never their bytes.
 struct RecordKind {
   const char* name;
   int32_t size;
+  int32_t strings_at = 0;
+  int32_t string_count = 0;
+};
+
+// What the input may hand one plug-in: its records, and the exchange files it reads (by the
+// name it asks for, with the leading backslash).
+struct FuzzPlugin {
+  const char* name;
+  std::span<const RecordKind> records;
+  std::span<const char* const> exchange_files = {};
 };
 
 // Reads the input front to back; past its end every value is 0.
@@ -62,14 +79,20 @@ class InputBytes {
   std::size_t at_ = 0;
 };
 
-inline constexpr std::array<const char*, 33> kMemberNames = {
-    "formes",     "nGrups",        "centreX",         "centreY",   "graella",
-    "mostrar",    "Passar_Punts",  "Initialize",      "glPrint",   "display",
-    "OnSize",     "SetViewPort",   "Class_Terminate", "DrawWorld", "InitializeForms",
-    "DrawAxes",   "m_fieldOfView", "xAngle",          "yAngle",    "zAngle",
-    "xPunt",      "yPunt",         "colorp",          "colorf",    "colort",
-    "printeixos", "observation",   "outlier_mark",    "labels",    "",
-    "FORMES",     "mostrar ",      "nothing"};
+// Names no plug-in has, or has with another case or a space.
+inline constexpr std::array<const char*, 5> kStrangeNames = {"", "FORMES", "mostrar ", "nothing",
+                                                             "Passar_punts"};
+
+// Every property and method of the plug-in's classes, then the strange names.
+inline std::vector<std::string> member_names() {
+  std::vector<std::string> names;
+  for (const ClassEntry& entry : plugin_definition().classes) {
+    for (const PropertyEntry& p : entry.properties) names.push_back(p.name);
+    for (const MethodEntry& m : entry.methods) names.push_back(m.name);
+  }
+  names.insert(names.end(), kStrangeNames.begin(), kStrangeNames.end());
+  return names;
+}
 
 inline constexpr std::array<const char*, 12> kButtonNames = {
     "Sortir", "Rot_X",    "Rot_XX",   "Rot_Y", "Rot_YY", "Rot_Z",
@@ -99,29 +122,38 @@ class CallChecks {
 
 class HostileHost {
  public:
-  HostileHost(std::span<const RecordKind> records, InputBytes& in)
-      : records_(records), in_(in), record_(kRecordBytes) {}
+  HostileHost(const FuzzPlugin& plugin, InputBytes& in)
+      : plugin_(plugin), in_(in), names_(member_names()) {}
 
   // Runs the input's calls, then cleans up as a careful host would.
   std::string run() {
+    // The 3D plug-ins read what the input writes here, never the user's own profile.
+    if (!plugin_.exchange_files.empty()) profile_.emplace();
     plot_set_display_mode(2);
     plot_set_message_sink([](const char*, void* messages) { ++*static_cast<int*>(messages); },
                           &messages_);
-    for (int step = 0; step < kMostSteps && !in_.done(); ++step) one_call();
+    for (int step = 0; step < kMostSteps && !in_.done(); ++step) {
+      one_call();
+      // The host keeps what it lent only for the call.
+      texts_.clear();
+      items_.clear();
+      records_.clear();
+      arrays_.clear();
+    }
     clean_up();
     plot_set_message_sink([](const char*, void*) {}, nullptr);
+    profile_.reset();
     return checks_.problem;
   }
 
  private:
   static constexpr int kMostSteps = 48;
-  static constexpr std::size_t kRecordBytes = 64 * 1024;
   static constexpr int kSlots = 4;
 
   void one_call() {
     plot_error error{};
     plot_object*& object = objects_[in_.byte() % kSlots];
-    switch (in_.byte() % 12) {
+    switch (in_.byte() % 13) {
       case 0: {
         if (object != nullptr) plot_release(object);
         object = nullptr;
@@ -190,10 +222,13 @@ class HostileHost {
       case 11:
         plot_ui_wait(in_.byte() % 2 == 0 ? 0.0 : std::nan(""));
         break;
+      case 12:
+        exchange_file();
+        break;
     }
   }
 
-  const char* member() { return kMemberNames[in_.byte() % kMemberNames.size()]; }
+  const char* member() { return names_[in_.byte() % names_.size()].c_str(); }
 
   // Sizes of a small window, or anything at all.
   int32_t size() {
@@ -204,8 +239,8 @@ class HostileHost {
   plot_variant variant() {
     plot_variant v{};
     const uint8_t kind = in_.byte();
-    // Tags 0 to 8 mostly; any 32-bit tag now and then.
-    const int32_t tag = kind < 240 ? kind % 9 : in_.value<int32_t>();
+    // Tags 0 to 9 mostly; any 32-bit tag now and then.
+    const int32_t tag = kind < 240 ? kind % 10 : in_.value<int32_t>();
     std::memcpy(&v.type, &tag, sizeof tag);
     switch (tag) {
       case PLOT_BOOL:
@@ -233,6 +268,9 @@ class HostileHost {
       case PLOT_STRINGS:
         v.value.strings = strings();
         break;
+      case PLOT_R8_ARRAY2:
+        v.value.r8_array2 = array2();
+        break;
       default:
         v.value.r8 = in_.value<double>();
         break;
@@ -240,39 +278,107 @@ class HostileHost {
     return v;
   }
 
+  // Bytes the host owns with their true length; a negative length, or a null text of any
+  // length, are the host's mistakes to refuse. A length beyond the bytes would be a lie no
+  // plug-in can see, so it is never made.
   plot_string text() {
     const std::string_view s = kTexts[in_.byte() % kTexts.size()];
     const uint8_t form = in_.byte();
-    // A negative length, or a null text of some length, are the host's mistakes to refuse.
-    if (form == 255) return {s.data(), -1};
-    if (form == 254) return {nullptr, 3};
+    if (form == 255) return {s.data(), in_.value<int32_t>() | std::numeric_limits<int32_t>::min()};
+    if (form == 254) return {nullptr, in_.value<int32_t>()};
+    if (form == 253) {
+      const auto bytes = in_.rest(in_.byte());
+      const std::string& owned = texts_.emplace_back(bytes.begin(), bytes.end());
+      return {owned.data(), static_cast<int32_t>(owned.size())};
+    }
     return {s.data(), static_cast<int32_t>(s.size())};
   }
 
   plot_record record() {
     const uint8_t b = in_.byte();
-    const bool known = b % 4 != 0 && !records_.empty();
-    const RecordKind kind = known ? records_[b % records_.size()] : RecordKind{"Vector_Other", 8};
+    const bool known = b % 4 != 0 && !plugin_.records.empty();
+    const RecordKind kind =
+        known ? plugin_.records[b % plugin_.records.size()] : RecordKind{"Vector_Other", 8};
+    // Room for any size the record claims below.
+    std::vector<uint8_t>& data =
+        records_.emplace_back(static_cast<std::size_t>(std::max(kind.size, 1024)));
     // The input's bytes, then a fill of one byte value: counts near 0 as often as not.
     const uint8_t fill = in_.byte() % 2 == 0 ? 0 : in_.byte();
-    std::fill(record_.begin(), record_.end(), fill);
-    const auto bytes = in_.rest(in_.byte());
-    std::copy(bytes.begin(), bytes.end(), record_.begin());
+    std::fill(data.begin(), data.end(), fill);
+    const auto bytes = in_.rest(in_.byte() < 192 ? in_.byte() : in_.value<uint16_t>());
+    std::copy_n(bytes.begin(), std::min(bytes.size(), data.size()), data.begin());
+    // Then its last bytes, where most records keep their counts.
+    const auto tail = in_.rest(std::min<int32_t>(in_.byte(), kind.size));
+    std::copy(tail.begin(), tail.end(), data.begin() + (kind.size - std::ssize(tail)));
+    for (int32_t i = 0; i < kind.string_count; ++i) {
+      const plot_string s = text();
+      std::memcpy(data.data() + kind.strings_at + i * int32_t{sizeof s}, &s, sizeof s);
+    }
     const uint8_t size_form = in_.byte();
     const int32_t size = size_form < 200 ? kind.size : in_.value<int32_t>() % 1024;
-    return {size_form == 255 ? nullptr : kind.name, size_form == 254 ? nullptr : record_.data(),
-            size};
+    return {size_form == 255 ? nullptr : kind.name, size_form == 254 ? nullptr : data.data(), size};
   }
 
   plot_strings strings() {
-    static constexpr plot_string kItems[3] = {{"alr1", 4}, {"alr2", 4}, {"alr3", 4}};
     const uint8_t b = in_.byte();
     const int32_t lower = b < 128 ? b % 4 - 1 : in_.value<int32_t>();
     const int64_t upper = int64_t{lower} + in_.byte() % 4 - 1;
     // Bounds beyond the items given are named with no items at all.
     if (upper < std::numeric_limits<int32_t>::min() || upper > std::numeric_limits<int32_t>::max())
       return {lower, in_.value<int32_t>(), nullptr};
-    return {lower, static_cast<int32_t>(upper), kItems};
+    std::array<plot_string, 3>& items = items_.emplace_back();
+    for (int64_t i = 0; i < upper - lower + 1; ++i) items[static_cast<std::size_t>(i)] = text();
+    return {lower, static_cast<int32_t>(upper), items.data()};
+  }
+
+  // Bounds of small arrays and of Tormin's table, or any; the items the host owns, or none.
+  plot_r8_array2 array2() {
+    const auto bound = [this] {
+      const uint8_t b = in_.byte();
+      return b < 128 ? int32_t{b % 4 - 1} : in_.value<int32_t>();
+    };
+    const auto extent = [this] {
+      const uint8_t b = in_.byte();
+      return b < 200 ? int64_t{b % 6} : b < 250 ? int64_t{6000} : int64_t{in_.value<int32_t>()};
+    };
+    const int32_t row_lower = bound();
+    const int64_t rows = extent();
+    const int32_t column_lower = bound();
+    const int64_t columns = extent();
+    const auto upper = [this](int32_t lower, int64_t length) {
+      const int64_t u = lower + length - 1;
+      return u >= std::numeric_limits<int32_t>::min() && u <= std::numeric_limits<int32_t>::max()
+                 ? static_cast<int32_t>(u)
+                 : in_.value<int32_t>();
+    };
+    plot_r8_array2 array{row_lower, upper(row_lower, rows), column_lower,
+                         upper(column_lower, columns), nullptr};
+    constexpr int64_t kMostItems = 6001 * 6;
+    const int64_t row_count = int64_t{array.row_upper} - row_lower + 1;
+    const int64_t column_count = int64_t{array.column_upper} - column_lower + 1;
+    const bool small = row_count >= 0 && column_count >= 0 && row_count <= kMostItems &&
+                       column_count <= kMostItems && row_count * column_count <= kMostItems;
+    if (in_.byte() < 240 && small) {
+      const int64_t count = row_count * column_count;
+      std::vector<double>& items = arrays_.emplace_back(static_cast<std::size_t>(count) + 1);
+      const auto bytes = in_.rest(in_.byte() * sizeof(double));
+      std::memcpy(items.data(), bytes.data(),
+                  std::min(bytes.size(), items.size() * sizeof(double)));
+      array.items = items.data();
+    }
+    return array;
+  }
+
+  // A file of the input's bytes where the plug-in looks for one.
+  void exchange_file() {
+    const uint8_t which = in_.byte();
+    const uint8_t b = in_.byte();
+    const auto bytes = in_.rest(b < 128 ? b : (b - 127) * 16u);
+    if (!profile_) return;
+    std::ofstream(profile_->file(plugin_.exchange_files[which % plugin_.exchange_files.size()]),
+                  std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   }
 
   void picture() {
@@ -302,19 +408,24 @@ class HostileHost {
       checks_.problem = "the plug-in cannot be unloaded after every object was released";
   }
 
-  std::span<const RecordKind> records_;
+  const FuzzPlugin& plugin_;
   InputBytes& in_;
-  std::vector<uint8_t> record_;
+  std::vector<std::string> names_;
+  std::optional<PrivateProfile> profile_;
+  // What the host lends for one call: deques, so that earlier items stay where they are.
+  std::deque<std::string> texts_;
+  std::deque<std::array<plot_string, 3>> items_;
+  std::deque<std::vector<uint8_t>> records_;
+  std::deque<std::vector<double>> arrays_;
   std::array<plot_object*, kSlots> objects_{};
   std::array<int32_t, 2> contexts_{};
   CallChecks checks_;
   int messages_ = 0;
 };
 
-inline std::string exercise_calls(const uint8_t* data, std::size_t size,
-                                  std::span<const RecordKind> records) {
+inline std::string exercise_calls(const uint8_t* data, std::size_t size, const FuzzPlugin& plugin) {
   InputBytes in(data, size);
-  return HostileHost(records, in).run();
+  return HostileHost(plugin, in).run();
 }
 
 }  // namespace plot::fuzz

@@ -1,6 +1,8 @@
 // The renderer's own methods through the C interface, as a host calls them.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "Tormin_records.h"
 #include "plot_plugin.h"
 #include "tormin_viewer.h"
@@ -52,12 +54,19 @@ TEST_F(TorminRenderer, CalculDadesReadsTheHostsArrayRowByRowWithinItsBounds) {
   };
   plot_variant not_an_array{};
   not_an_array.type = PLOT_R8;
+  // Bounds no host can fill, without the items: refused before any room is taken for them.
+  constexpr int32_t kLeast = std::numeric_limits<int32_t>::min();
+  constexpr int32_t kMost = std::numeric_limits<int32_t>::max();
+  plot_variant every_index = parts_variant(nullptr, kLeast, kMost, kMost);
+  every_index.value.r8_array2.column_lower = kLeast;
   const Case cases[] = {
       {"rows 1 To 2", parts_variant(&fine[0][0], 1, 2, 4), 0},
       {"a zero divisor", parts_variant(&zero_divisor[0][0], 1, 2, 4), 11},
       {"rows 0 To 1 lack row 2", parts_variant(&fine[0][0], 0, 1, 4), 9},
       {"columns 1 To 3 lack the fourth part", parts_variant(&fine[0][0], 1, 2, 3), 9},
       {"one number", not_an_array, 13},
+      {"2^31 rows of four, no items", parts_variant(nullptr, 1, kMost, 4), 5},
+      {"2^32 rows of 2^32, no items", every_index, 5},
   };
   for (const Case& c : cases) EXPECT_EQ(call("Calcul_Dades", &c.argument, 1), c.error) << c.what;
 }

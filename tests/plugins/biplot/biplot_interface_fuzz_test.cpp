@@ -1,0 +1,5 @@
+#include "support/interface_fuzz.h"
+
+TEST(biplotInterfaceFuzz, SeedsAndMutationsHoldEveryCheck) {
+  plot::testing::expect_seeds_and_mutations_hold();
+}
