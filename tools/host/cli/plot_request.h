@@ -23,13 +23,13 @@ enum class Transform { alr, balances };
 enum class TernaryOverlay { none, grid, components };
 
 // What the user asked the tool to plot, with every option of every plot (each plot reads its
-// own).
+// own). Every member has its default, so a request names only what differs.
 struct PlotRequest {
   PlotKind plot = PlotKind::biplot;
-  std::string file;
-  CompositionRequest input;
-  std::optional<std::string> png;  // else a window
-  std::optional<std::array<int, 2>> size;
+  std::string file{};
+  CompositionRequest input{};
+  std::optional<std::string> png{};  // else a window
+  std::optional<std::array<int, 2>> size{};
   std::array<int, 3> rotate{};  // rotation presses about x, y, z; negative turns back
   bool shapes = false;
   bool labels = false;

@@ -3,22 +3,10 @@
 #include "../plots/plot_builders.h"
 #include "biplot_sample_data.h"
 
-namespace {
-
-void show(const PluginApi& api, bool shapes, bool names, bool outliers) {
-  PlotRequest request;
-  request.plot = PlotKind::biplot3d;
-  request.file = "the Havrel sample";
-  request.shapes = shapes;
-  request.names = names;
-  request.outliers = outliers;
-  show_biplot3d(api, biplot_table(), request);
-}
-
-}  // namespace
-
 void show_havrel_colours(const PluginApi& api) {
-  show(api, /*shapes=*/false, /*names=*/true, /*outliers=*/true);
+  show_biplot3d(
+      api, biplot_table(),
+      {.plot = PlotKind::biplot3d, .file = "the Havrel sample", .outliers = true, .names = true});
 }
 
 void show_havrel_colours_turned(const PluginApi& api) {
@@ -29,5 +17,6 @@ void show_havrel_colours_turned(const PluginApi& api) {
 }
 
 void show_havrel_shapes(const PluginApi& api) {
-  show(api, /*shapes=*/true, /*names=*/false, /*outliers=*/false);
+  show_biplot3d(api, biplot_table(),
+                {.plot = PlotKind::biplot3d, .file = "the Havrel sample", .shapes = true});
 }

@@ -13,11 +13,8 @@ CompositionTable make_compositions() {
 }
 
 void show(const PluginApi& api, bool markers) {
-  PlotRequest request;
-  request.plot = PlotKind::logratio;
-  request.file = "the Pellin sample";
-  request.shapes = markers;
-  show_logratio(api, make_compositions(), request);
+  show_logratio(api, make_compositions(),
+                {.plot = PlotKind::logratio, .file = "the Pellin sample", .shapes = markers});
 }
 
 }  // namespace

@@ -40,11 +40,8 @@ CompositionTable quadrel_table() {
 }
 
 void show_quadrel(const PluginApi& api, bool shapes) {
-  PlotRequest request;
-  request.plot = PlotKind::tetrahedron;
-  request.file = "the Quadrel sample";
-  request.shapes = shapes;
-  show_tetrahedron(api, quadrel_table(), request);
+  show_tetrahedron(api, quadrel_table(),
+                   {.plot = PlotKind::tetrahedron, .file = "the Quadrel sample", .shapes = shapes});
 }
 
 }  // namespace

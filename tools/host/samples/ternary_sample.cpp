@@ -20,23 +20,20 @@ CompositionTable sample_compositions() {
                                 50, 20240917);
 }
 
-void show(const PluginApi& api, TernaryOverlay overlay, bool shapes) {
-  PlotRequest request;
+void show(const PluginApi& api, PlotRequest request) {
   request.plot = PlotKind::ternary;
   request.file = "the ternary sample";
-  request.overlay = overlay;
-  request.shapes = shapes;
   show_ternary(api, sample_compositions(), request);
 }
 
 }  // namespace
 
 void show_ternary_grid(const PluginApi& api) {
-  show(api, TernaryOverlay::grid, false);
+  show(api, {.overlay = TernaryOverlay::grid});
 }
 void show_ternary_components(const PluginApi& api) {
-  show(api, TernaryOverlay::components, true);
+  show(api, {.shapes = true, .overlay = TernaryOverlay::components});
 }
 void show_ternary_points_only(const PluginApi& api) {
-  show(api, TernaryOverlay::none, false);
+  show(api, {});
 }

@@ -16,23 +16,20 @@ CompositionTable tormin_table() {
   return table;
 }
 
-void show(const PluginApi& api, Transform transform, bool shapes) {
-  PlotRequest request;
+void show(const PluginApi& api, PlotRequest request) {
   request.plot = PlotKind::logratio3d;
   request.file = "the Tormin sample";
-  request.transform = transform;
-  request.shapes = shapes;
   show_logratio3d(api, tormin_table(), request);
 }
 
 }  // namespace
 
 void show_tormin_alr_dots(const PluginApi& api) {
-  show(api, Transform::alr, false);
+  show(api, {.transform = Transform::alr});
 }
 
 void show_tormin_balance_shapes(const PluginApi& api) {
-  show(api, Transform::balances, true);
+  show(api, {.shapes = true, .transform = Transform::balances});
 }
 
 void show_tormin_rotated(const PluginApi& api) {

@@ -5,9 +5,7 @@
 #include "soil_sample.h"
 
 void show_vorn_regions(const PluginApi& api) {
-  PlotRequest request;
-  request.plot = PlotKind::predictive;
-  request.file = "the Vorn sample";
-  request.levels = {0.90, 0.95, 0.99};
-  show_predictive(api, soil_table({2}), request);
+  show_predictive(
+      api, soil_table({2}),
+      {.plot = PlotKind::predictive, .file = "the Vorn sample", .levels = {0.90, 0.95, 0.99}});
 }

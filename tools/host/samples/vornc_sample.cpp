@@ -7,12 +7,9 @@
 namespace {
 
 void show_vornc(const PluginApi& api, bool shapes) {
-  PlotRequest request;
-  request.plot = PlotKind::confidence;
-  request.file = "the Vornc sample";
-  request.level = 0.95;
-  request.shapes = shapes;
-  show_confidence(api, soil_table({1, 2, 3}), request);
+  show_confidence(
+      api, soil_table({1, 2, 3}),
+      {.plot = PlotKind::confidence, .file = "the Vornc sample", .shapes = shapes, .level = 0.95});
 }
 
 }  // namespace
