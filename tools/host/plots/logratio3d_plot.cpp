@@ -27,11 +27,6 @@ void show_logratio3d(const PluginApi& api, const CompositionTable& table,
   for (const auto& name : axis_names(table, request.transform)) options.text(name).end_row();
   options.close();
 
-  ExchangeWriter data(profile.file("\\dadesALR.qvm"));
-  for (Eigen::Index i = 0; i < table.parts.rows(); ++i) {
-    for (Eigen::Index j = 0; j < 4; ++j) data.number(table.parts(i, j));
-    data.integer(table.group[static_cast<std::size_t>(i)]).end_row();
-  }
-  data.close();
+  write_rows_with_groups(profile.file("\\dadesALR.qvm"), table.parts, table.group);
   with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }

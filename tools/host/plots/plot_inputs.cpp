@@ -1,5 +1,7 @@
 #include "plot_inputs.h"
 
+#include "../exchange_folder.h"
+
 namespace {
 
 std::string plot_name(const PlotRequest& request) {
@@ -54,4 +56,14 @@ std::vector<plot_string> counted(const std::vector<std::string>& texts) {
   std::vector<plot_string> out;
   for (const auto& t : texts) out.push_back({t.data(), static_cast<int32_t>(t.size())});
   return out;
+}
+
+void write_rows_with_groups(const std::filesystem::path& path, const stats::Matrix& rows,
+                            const std::vector<int>& group) {
+  ExchangeWriter out(path);
+  for (Eigen::Index i = 0; i < rows.rows(); ++i) {
+    for (Eigen::Index j = 0; j < rows.cols(); ++j) out.number(rows(i, j));
+    out.integer(group[static_cast<std::size_t>(i)]).end_row();
+  }
+  out.close();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ void require_part_range(const CompositionTable& table, const PlotRequest& reques
 // (the plug-in's record limit).
 void require_rows(const CompositionTable& table, const PlotRequest& request, Eigen::Index min_rows,
                   Eigen::Index max_rows, const std::string& what);
+
+// A 3D plug-in's data file: each row's coordinates, then its group.
+void write_rows_with_groups(const std::filesystem::path& path, const stats::Matrix& rows,
+                            const std::vector<int>& group);
 
 // The colour of group g in the plug-ins' legend table (1 black, 2 red, 3 green, ...).
 std::array<float, 3> group_colour(int group);

@@ -29,14 +29,7 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
       .end_row();
   options.close();
 
-  const stats::Matrix frame = stats::tetrahedron_positions(table.parts);
-  ExchangeWriter data(profile.file("\\dadesTernary.qvm"));
-  for (Eigen::Index i = 0; i < frame.rows(); ++i)
-    data.number(frame(i, 0))
-        .number(frame(i, 1))
-        .number(frame(i, 2))
-        .integer(table.group[static_cast<std::size_t>(i)])
-        .end_row();
-  data.close();
+  write_rows_with_groups(profile.file("\\dadesTernary.qvm"),
+                         stats::tetrahedron_positions(table.parts), table.group);
   with_data_class(api, "CDades_Quadrel", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }
