@@ -122,6 +122,9 @@ void Renderer::display() {
   gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
   if (world_list_ != 0) glCallList(world_list_);
   glPopMatrix();
+  // A pbuffer's swap waits for nothing: without this wait, frames drawn faster than the
+  // driver's threads rasterise them queue up, each holding its memory, as long as a user turns.
+  glFinish();
   device_context(hdc_)->swap_buffers();
 }
 
