@@ -17,6 +17,7 @@
 #include "core/platform/display_connection.h"
 #include "core/platform/egl_offscreen_surface.h"
 #include "core/platform/message_box.h"
+#include "core/platform/plugin_entry.h"
 #include "core/platform/surface_limits.h"
 #include "plot_plugin.h"
 
@@ -83,9 +84,10 @@ int32_t fail(plot_error* error, int32_t number, const std::string& text) {
   return number;
 }
 
-// Runs `body`, turning every failure into the error number and text.
+// Runs `body` as the plug-in's one entry, turning every failure into the error number and text.
 template <typename Body>
 int32_t guarded(plot_error* error, Body&& body) {
+  const PluginEntry entry;
   clear_error(error);
   try {
     body();
@@ -106,6 +108,19 @@ int32_t guarded(plot_error* error, Body&& body) {
 
 ViewerForm* form() {
   return plugin_definition().existing_form();
+}
+
+// The form for a call that works its window: a window on the desktop only from its thread.
+ViewerForm* form_on_this_thread() {
+  ViewerForm* viewer = form();
+  if (viewer != nullptr && viewer->window().on_desktop()) require_window_thread();
+  return viewer;
+}
+
+// The data-entry class's mostrar opens the viewer: with windows, only on their thread.
+void require_viewer_thread(const plot_object* object) {
+  if (object->entry == &plugin_definition().classes.front() && use_windows())
+    require_window_thread();
 }
 
 std::filesystem::path manifest_folder(const char* folder) {
@@ -165,6 +180,7 @@ int32_t plot_create(const char* class_name, plot_object** object, plot_error* er
 }
 
 void plot_release(plot_object* object) {
+  const PluginEntry entry;
   if (!g_live_objects.remove(object)) return;
   try {
     delete object;
@@ -200,6 +216,7 @@ int32_t plot_call(plot_object* object, const char* method, const plot_variant* a
     if (count < 0 || (count > 0 && arguments == nullptr)) raise(ErrorNumber::InvalidCall);
     const MethodEntry* entry = known(object)->entry->method(method ? method : "");
     if (entry == nullptr) no_such("property or method", method);
+    require_viewer_thread(object);
     plot_variant returned =
         entry->invoke(object->instance.get(),
                       std::span<const plot_variant>(arguments, static_cast<std::size_t>(count)));
@@ -217,6 +234,7 @@ void plot_variant_clear(plot_variant* value) {
 }
 
 int32_t plot_can_unload_now(void) {
+  const PluginEntry entry;
   ViewerForm* viewer = form();
   return g_live_objects.empty() && (viewer == nullptr || !viewer->shown()) ? 1 : 0;
 }
@@ -240,12 +258,14 @@ int32_t plot_unregister(const char* folder, plot_error* error) {
 }
 
 void plot_set_display_mode(int32_t mode) {
+  const PluginEntry entry;
   set_display_mode(mode == 1   ? DisplayMode::Window
                    : mode == 2 ? DisplayMode::Offscreen
                                : DisplayMode::Auto);
 }
 
 void plot_set_message_sink(void (*sink)(const char* text, void* user), void* user) {
+  const PluginEntry entry;
   if (sink == nullptr) {
     set_message_sink(nullptr);
     return;
@@ -254,17 +274,22 @@ void plot_set_message_sink(void (*sink)(const char* text, void* user), void* use
 }
 
 int32_t plot_viewer_shown(void) {
+  const PluginEntry entry;
   ViewerForm* viewer = form();
   return viewer != nullptr && viewer->shown() ? 1 : 0;
 }
 
 int64_t plot_viewer_frames(void) {
+  const PluginEntry entry;
   ViewerForm* viewer = form();
   return viewer != nullptr ? viewer->frames() : 0;
 }
 
 int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int32_t* height) {
+  const PluginEntry entry;
   ViewerForm* viewer = form();
+  // A window's picture is drawn anew on its own thread only: elsewhere there is none.
+  if (viewer != nullptr && viewer->window().on_desktop() && !on_window_thread()) viewer = nullptr;
   const Image empty;
   const Image& picture = viewer != nullptr ? viewer->picture_shown() : empty;
   if (width != nullptr) *width = picture.width;
@@ -278,7 +303,7 @@ int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int3
 
 int32_t plot_viewer_write_png(const char* path, plot_error* error) {
   return guarded(error, [&] {
-    ViewerForm* viewer = form();
+    ViewerForm* viewer = form_on_this_thread();
     std::string reason;
     if (path == nullptr) raise(ErrorNumber::InvalidCall);
     if (viewer == nullptr || !write_png(viewer->picture_shown(), path, reason))
@@ -291,7 +316,7 @@ int32_t plot_viewer_click(const char* button, plot_error* error) {
   return guarded(error, [&] {
     const auto id = button_by_name(button ? button : "");
     if (!id) no_such("button", button);
-    if (ViewerForm* viewer = form()) viewer->window().user_click(*id);
+    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_click(*id);
   });
 }
 
@@ -299,32 +324,38 @@ int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
   return guarded(error, [&] {
     if (width < 0 || height < 0) raise(ErrorNumber::InvalidCall);
     check_surface_size(width, height);
-    if (ViewerForm* viewer = form()) viewer->window().user_resize(width, height);
+    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_resize(width, height);
   });
 }
 
 int32_t plot_viewer_drag(int32_t dx, int32_t dy, plot_error* error) {
   return guarded(error, [&] {
-    if (ViewerForm* viewer = form()) viewer->window().user_drag(dx, dy);
+    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_drag(dx, dy);
   });
 }
 
 int32_t plot_viewer_wheel(int32_t steps, plot_error* error) {
   return guarded(error, [&] {
-    if (ViewerForm* viewer = form()) viewer->window().user_wheel(steps);
+    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_wheel(steps);
   });
 }
 
 int32_t plot_viewer_close(plot_error* error) {
   return guarded(error, [&] {
-    if (ViewerForm* viewer = form()) viewer->window().user_close();
+    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_close();
   });
 }
 
 void plot_ui_wait(double seconds) {
-  // An off-screen viewer has no event loop: the frame its drags asked for is drawn here.
-  if (ViewerForm* viewer = form(); viewer != nullptr && viewer->shown()) viewer->window().flush();
+  {
+    const PluginEntry entry;
+    // Another thread's windows: their events are that thread's to handle.
+    if (display_connection_open() && !on_window_thread()) return;
+    // An off-screen viewer has no event loop: the frame its drags asked for is drawn here.
+    if (ViewerForm* viewer = form(); viewer != nullptr && viewer->shown()) viewer->window().flush();
+  }
   if (!display_connection_open()) return;
+  // Waiting holds no entry, so that other threads' calls go on; each window event takes one.
   // The window system would wait for the next event on NaN, and convert infinity to an integer.
   if (std::isnan(seconds)) seconds = 0;
   if (seconds < 0 || std::isinf(seconds)) {
@@ -335,14 +366,17 @@ void plot_ui_wait(double seconds) {
 }
 
 void plot_set_frame_capture(int32_t on) {
+  const PluginEntry entry;
   set_frame_capture(on != 0);
 }
 
 void plot_testing_fail_pixel_format(int32_t fail) {
+  const PluginEntry entry;
   testing_hooks::set_pixel_format_failure(fail != 0);
 }
 
 int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
+  const PluginEntry entry;
   if (!surface_fits(width, height)) return 0;
   auto surface = std::make_unique<EglOffscreenSurface>(width, height);
   const int32_t hdc = register_device_context(surface.get());
@@ -351,6 +385,7 @@ int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
 }
 
 int32_t plot_release_device_context(int32_t hdc) {
+  const PluginEntry entry;
   const auto found = host_surfaces().find(hdc);
   if (found == host_surfaces().end()) return static_cast<int32_t>(ErrorNumber::InvalidCall);
   unregister_device_context(hdc);

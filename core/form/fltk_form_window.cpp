@@ -11,6 +11,7 @@
 
 #include "core/platform/device_context_table.h"
 #include "core/platform/glx_window_surface.h"
+#include "core/platform/plugin_entry.h"
 
 namespace plot {
 namespace {
@@ -31,12 +32,18 @@ class GlArea final : public Fl_Window {
     }
   }
 
-  void draw() override { events_.Form_Paint(); }
+  // Window events come from whichever event loop runs: each enters the plug-in like a call.
+  void draw() override {
+    const PluginEntry entry;
+    events_.Form_Paint();
+  }
 
   void resize(int x, int y, int w, int h) override {
     const bool changed = w != this->w() || h != this->h();
     Fl_Window::resize(x, y, w, h);
-    if (changed && notify_) events_.Form_Resize();
+    if (!changed || !notify_) return;
+    const PluginEntry entry;
+    events_.Form_Resize();
   }
 
   void set_notify(bool notify) { notify_ = notify; }
@@ -52,7 +59,7 @@ class GlArea final : public Fl_Window {
         return 1;
       case FL_DRAG:
         if ((Fl::event_state() & FL_BUTTON1) == 0) break;
-        events_.mouse_drag(Fl::event_x() - last_x_, Fl::event_y() - last_y_);
+        drag(Fl::event_x() - last_x_, Fl::event_y() - last_y_);
         last_x_ = Fl::event_x();
         last_y_ = Fl::event_y();
         return 1;
@@ -60,7 +67,7 @@ class GlArea final : public Fl_Window {
         return 1;
       case FL_MOUSEWHEEL:
         if (Fl::event_dy() == 0) break;
-        events_.mouse_wheel(-Fl::event_dy());  // FLTK counts towards the user as positive
+        wheel(-Fl::event_dy());  // FLTK counts towards the user as positive
         return 1;
       default:
         break;
@@ -69,6 +76,15 @@ class GlArea final : public Fl_Window {
   }
 
  private:
+  void drag(int dx, int dy) {
+    const PluginEntry entry;
+    events_.mouse_drag(dx, dy);
+  }
+  void wheel(int steps) {
+    const PluginEntry entry;
+    events_.mouse_wheel(steps);
+  }
+
   FormEvents& events_;
   bool notify_ = false;
   int last_x_ = 0;
@@ -97,6 +113,7 @@ class ButtonWindow final : public Fl_Window {
  private:
   static void clicked(Fl_Widget*, void* self) {
     auto* window = static_cast<ButtonWindow*>(self);
+    const PluginEntry entry;
     window->events_.button_click(window->id_);
   }
 
@@ -144,6 +161,7 @@ class FltkTopWindow final : public Fl_Window {
     // Keys the focused button leaves come here, or as a shortcut when nothing has focus.
     if ((event == FL_KEYBOARD || event == FL_SHORTCUT) && Fl::event_state(FL_CTRL) &&
         Fl::event_key() == 's') {
+      const PluginEntry entry;
       events_.save_picture();
       return 1;
     }
@@ -185,6 +203,7 @@ class FltkTopWindow final : public Fl_Window {
   static void close_box(Fl_Widget*, void* owner) {
     // Escape does not close a viewer; only the close box does.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
+    const PluginEntry entry;
     static_cast<FormWindow*>(owner)->user_close();
   }
 

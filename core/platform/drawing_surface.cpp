@@ -33,6 +33,12 @@ void forget_context(GlContext* context) {
   if (g_current == context) g_current = nullptr;
 }
 
+void release_noted_context() {
+  if (g_current == nullptr) return;
+  g_current->release_current();
+  g_current = nullptr;
+}
+
 GLuint gen_lists(GLsizei count) {
   return g_current != nullptr ? g_current->gen_lists(count) : glGenLists(count);
 }

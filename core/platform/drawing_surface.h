@@ -53,6 +53,8 @@ void set_pixel_format_failure(bool fail);
 void note_current_context(GlContext* context);
 // A context being deleted stops being the one noted as current.
 void forget_context(GlContext* context);
+// Makes the context noted as current no longer current on the thread.
+void release_noted_context();
 // Display-list names from the context noted as current (glGenLists when none is).
 GLuint gen_lists(GLsizei count);
 

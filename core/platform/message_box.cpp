@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/platform/display_connection.h"
+#include "core/platform/plugin_entry.h"
 
 namespace plot {
 namespace {
@@ -19,10 +20,13 @@ MessageSink& sink() {
 
 void show_message(const std::string& text) {
   if (sink()) {
-    sink()(text);
+    // A copy: the sink may install another while it runs.
+    const MessageSink current = sink();
+    current(text);
     return;
   }
-  if (display_connection_open()) {
+  // A dialog runs the event loop, which belongs to the windows' thread.
+  if (display_connection_open() && on_window_thread()) {
     // One button, "OK", whichever of FLTK's button texts the alert uses.
     fl_ok = "OK";
     fl_close = "OK";
@@ -30,7 +34,7 @@ void show_message(const std::string& text) {
     fl_alert("%s", text.c_str());
     return;
   }
-  // No screen and no sink: the text must still reach someone.
+  // No screen, or not its thread, and no sink: the text must still reach someone.
   std::fprintf(stderr, "%s\n", text.c_str());
 }
 
