@@ -186,4 +186,48 @@ TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
   EXPECT_EQ(api.viewer_close(&error), 0);
 }
 
+// The windows stay with the thread that opened them: every window call from another thread
+// is refused with 5 and its reason, its picture is none and its event loop returns at once.
+TEST_F(ViewerWindow, WindowCallsFromAnotherThreadAreRefused) {
+  Api api("Vorn");
+  ASSERT_NE(api.handle, nullptr);
+  auto regions = std::make_unique<Vector_VORN>();
+  std::vector<plot_string> names;
+  plot_variant vorn[2] = {
+      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+      names_argument(1, 3, names)};
+  api.mostrar("CDades_vorn", vorn, 2);
+  ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
+  plot_object* data = nullptr;
+  plot_error error{};
+  ASSERT_EQ(api.create("CDades_vorn", &data, &error), 0);
+
+  const std::vector<std::function<int32_t(plot_error*)>> window_calls = {
+      [&](plot_error* e) { return api.call(data, "mostrar", vorn, 2, nullptr, e); },
+      [&](plot_error* e) { return api.viewer_click("Sortir", e); },
+      [&](plot_error* e) { return api.viewer_resize(300, 200, e); },
+      [&](plot_error* e) { return api.viewer_drag(5, 5, e); },
+      [&](plot_error* e) { return api.viewer_wheel(1, e); },
+      [&](plot_error* e) { return api.viewer_write_png("never-written.png", e); },
+      [&](plot_error* e) { return api.viewer_close(e); },
+  };
+  std::thread([&] {
+    for (std::size_t i = 0; i < window_calls.size(); ++i) {
+      plot_error refused{};
+      EXPECT_EQ(window_calls[i](&refused), 5) << "call " << i;
+      EXPECT_STREQ(refused.text, "Viewer windows belong to another thread") << "call " << i;
+    }
+    int32_t width = -1;
+    EXPECT_EQ(api.viewer_picture(nullptr, 0, &width, nullptr), 0);
+    EXPECT_EQ(width, 0);
+    api.ui_wait(-1);  // returns at once: the open window is not this thread's to wait for
+    EXPECT_EQ(api.viewer_shown(), 1);
+  }).join();
+
+  EXPECT_FALSE(std::filesystem::exists("never-written.png"));
+  EXPECT_EQ(api.viewer_close(&error), 0) << error.text;
+  EXPECT_EQ(api.viewer_shown(), 0);
+  api.release(data);
+}
+
 }  // namespace
