@@ -3,7 +3,18 @@
  * functions with dlsym, creates its classes by name and drives them late-bound.
  *
  * Every function that can fail returns 0 on success or the run-time error number, and fills
- * the optional `error` with that number and its text. Strings are counted UTF-8. */
+ * the optional `error` with that number and its text. Strings are counted UTF-8.
+ *
+ * Threads. A host may call a plug-in from any thread. Calls into one plug-in are taken one at
+ * a time: a second thread's call waits until the first returns, so a sequence of calls (mostrar,
+ * then the picture) is the host's to keep together. A message sink runs on the thread whose call
+ * raised the message, while that call holds the plug-in: it may call the plug-in again from that
+ * thread, but must not wait for another thread that calls it. Viewer windows, message boxes and
+ * the event loop belong to one thread, the first to open a window, show a message box or run
+ * plot_ui_wait with a display: from any other thread, mostrar with windows and the plot_viewer_
+ * calls that work a window fail with 5 "Viewer windows belong to another thread", its picture
+ * is none (0 bytes) and plot_ui_wait returns at once. Off-screen viewers have no such thread.
+ * While plot_ui_wait waits for events, other threads' calls go on. */
 #ifndef PLOT_PLUGIN_H
 #define PLOT_PLUGIN_H
 
