@@ -4,14 +4,17 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 #include <FL/x.H>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/platform/device_context_table.h"
 #include "core/platform/glx_window_surface.h"
 #include "core/platform/plugin_entry.h"
+#include "core/platform/window_placement.h"
 
 namespace plot {
 namespace {
@@ -91,18 +94,40 @@ class GlArea final : public Fl_Window {
   int last_y_ = 0;
 };
 
+constexpr Fl_Font kCaptionFont = FL_HELVETICA;
+constexpr Fl_Fontsize kCaptionSize = 12;
+constexpr Fl_Boxtype kButtonBox = FL_UP_BOX;
+constexpr int kCaptionMargin = 3;  // pixels between a caption and its button's frame
+
+// The designed width, or wider where a caption would touch the frame in the face the toolkit
+// draws it with. Buttons designed alike grow alike, so the two zoom buttons stay one column.
+int fitted_button_width(ButtonId id) {
+  const int32_t designed = button_size_twips(id).width;
+  fl_font(kCaptionFont, kCaptionSize);
+  int widest = 0;
+  for (std::size_t k = 0; k < kButtonCount; ++k) {
+    const auto other = static_cast<ButtonId>(k);
+    if (button_size_twips(other).width != designed) continue;
+    const std::string caption(button_caption(other));
+    widest = std::max(widest, static_cast<int>(fl_width(caption.c_str()) + 0.5));
+  }
+  return std::max(twips_to_pixels(designed), widest + Fl::box_dw(kButtonBox) + 2 * kCaptionMargin);
+}
+
 // A push button in a child window of its own, so that it lies above the GL area.
 class ButtonWindow final : public Fl_Window {
  public:
   ButtonWindow(const ButtonPlacement& placement, FormEvents& events)
       : Fl_Window(twips_to_pixels(placement.left), twips_to_pixels(placement.top),
-                  twips_to_pixels(button_size_twips(placement.id).width),
+                  fitted_button_width(placement.id),
                   twips_to_pixels(button_size_twips(placement.id).height)),
         id_(placement.id),
         events_(events),
         caption_(button_caption(placement.id)),
         button_(0, 0, w(), h(), caption_.c_str()) {
-    button_.labelsize(12);  // the small dialog font, so "zoom +" fits its button
+    button_.box(kButtonBox);
+    button_.labelfont(kCaptionFont);
+    button_.labelsize(kCaptionSize);
     button_.callback(&ButtonWindow::clicked, this);
     end();
   }
@@ -137,16 +162,45 @@ class FltkTopWindow final : public Fl_Window {
         caption_(profile.caption),
         area_(new GlArea(w(), h(), events)) {
     label(caption_.c_str());
-    for (const auto& placement : profile.layout.buttons)
-      buttons_.push_back(new ButtonWindow(placement, events));
+    xclass(kViewerWindowClass);
+    for (const auto& placement : profile.layout.buttons) {
+      auto* button = new ButtonWindow(placement, events);
+      buttons_.push_back(button);
+      min_width_ = std::max(min_width_, button->x() + button->w());
+      min_height_ = std::max(min_height_, button->y() + button->h());
+    }
     end();
     // Buttons keep their places; only the picture follows the window's size.
     resizable(nullptr);
-    size_range(1, 1, 0, 0);
+    // The designed place is a preference, not the user's command: a window manager may
+    // place the window as it places other programs'.
+    force_position(0);
+    declare_size_and_place();
     callback(&FltkTopWindow::close_box, &owner);
   }
 
   GlArea& area() { return *area_; }
+
+  // Shows the window alone: the caller shows the picture and the buttons, after the hints.
+  void show() override {
+    if (shown()) {
+      Fl_Window::show();
+      return;
+    }
+    // A viewer opened beside another is placed by the window manager, not on top of it.
+    place_hint_ = !another_viewer_shown();
+    // Showing a child window asks the server questions, which would let a window manager
+    // read the hints between the map request and the position.
+    for (int k = 0; k < children(); ++k) child(k)->clear_visible();
+    Fl_Window::show();
+    declare_size_and_place();
+  }
+
+  // A size the program sets: FLTK then pins the window to it, so the hints are made again.
+  void set_client_size(int w, int h) {
+    size(w, h);
+    declare_size_and_place();
+  }
 
   void resize(int x, int y, int w, int h) override {
     Fl_Window::resize(x, y, w, h);
@@ -200,6 +254,21 @@ class FltkTopWindow final : public Fl_Window {
     if (ButtonWindow* b = button(order[static_cast<std::size_t>(next)])) b->button().take_focus();
   }
 
+  // The user may shrink the window as far as every button stays inside it; the position,
+  // when given, is the program's, which a window manager is free to overrule.
+  void declare_size_and_place() {
+    size_range(min_width_, min_height_, 0, 0);
+    if (shown() && place_hint_)
+      hint_program_position(fl_display, fl_xid(this), x(), y(), min_width_, min_height_);
+  }
+
+  // Another window of this process, or a viewer a window manager shows for another one.
+  bool another_viewer_shown() {
+    for (Fl_Window* w = Fl::first_window(); w != nullptr; w = Fl::next_window(w))
+      if (w != this && w->parent() == nullptr && w->visible()) return true;
+    return viewer_managed_elsewhere(fl_display, shown() ? fl_xid(this) : 0);
+  }
+
   static void close_box(Fl_Widget*, void* owner) {
     // Escape does not close a viewer; only the close box does.
     if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape) return;
@@ -212,6 +281,9 @@ class FltkTopWindow final : public Fl_Window {
   std::string caption_;
   GlArea* area_;
   std::vector<ButtonWindow*> buttons_;
+  int min_width_ = 1;
+  int min_height_ = 1;
+  bool place_hint_ = true;
 };
 
 FltkFormWindow::FltkFormWindow(const PluginProfile& profile, FormEvents& events)
@@ -226,8 +298,8 @@ FltkFormWindow::~FltkFormWindow() {
 void FltkFormWindow::create_native() {
   if (!top_) top_ = std::make_unique<FltkTopWindow>(profile_, events_, *this);
   if (hdc_ != 0) return;
-  top_->size(twips_to_pixels(profile_.layout.client_width),
-             twips_to_pixels(profile_.layout.client_height));
+  top_->set_client_size(twips_to_pixels(profile_.layout.client_width),
+                        twips_to_pixels(profile_.layout.client_height));
   top_->area().set_notify(false);
   top_->show();
   top_->area().show();
@@ -288,7 +360,7 @@ int32_t FltkFormWindow::client_height() const {
 }
 
 void FltkFormWindow::user_resize(int32_t width, int32_t height) {
-  if (shown_) top_->size(width, height);
+  if (shown_) top_->set_client_size(width, height);
 }
 
 void FltkFormWindow::user_click(ButtonId button) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 #include "core/errors/runtime_error.h"
 #include "core/form/fltk_form_window.h"
@@ -192,11 +193,16 @@ void ViewerForm::mouse_wheel(int32_t steps) {
 }
 
 void ViewerForm::save_picture() {
-  const std::string path = choose_picture_path();
+  const std::filesystem::path path = choose_picture_path(profile_.deliverable);
   if (path.empty()) return;
   std::string reason;
-  if (!write_png(picture_shown(), path, reason))
-    show_message("The picture was not saved: " + reason);
+  if (write_png(picture_shown(), path.string(), reason)) return;
+  const std::string text = "The picture was not saved: " + reason;
+  // The user asked in the window and looks at it, not at the host's log.
+  if (window().on_desktop())
+    show_alert(text);
+  else
+    show_message(text);
 }
 
 void ViewerForm::frame_presented(DrawingSurface& surface) {

@@ -110,7 +110,7 @@ TEST(ViewerMouse, RunTimeErrorDuringADragIsShownAndThePictureStays) {
 TEST(ViewerMouse, SaveWritesNothingWhenCancelledAndSaysWhyWhenItCannotWrite) {
   MarkViewer<PluginKind::Pellin> v;
   std::string answer;
-  set_save_dialog_sink([&] { return answer; });
+  set_save_dialog_sink([&](const SaveRequest&) { return answer; });
   v.form.save_picture();
   EXPECT_TRUE(v.log.messages.empty());
   answer = (std::filesystem::temp_directory_path() / "plot-no-such-folder/picture.png").string();

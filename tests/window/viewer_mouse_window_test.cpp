@@ -98,7 +98,7 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   // Ctrl+S, the save dialog answered with `path`.
   const auto save_with_ctrl_s = [&] {
     std::filesystem::remove(path);
-    set_save_dialog_sink([&] { return path.string(); });
+    set_save_dialog_sink([&](const SaveRequest&) { return path.string(); });
     XTestFakeKeyEvent(x, control, True, 0);
     XTestFakeKeyEvent(x, s, True, 0);
     XTestFakeKeyEvent(x, s, False, 0);
