@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/com/fuzz/fuzz_plugins.h"
+#include "fuzz/c_interface/fuzz_plugins.h"
 #include "support/fuzz_corpus.h"
 
 namespace plot::testing {
@@ -39,7 +39,7 @@ inline void expect_seeds_and_mutations_hold() {
   const fuzz::FuzzPlugin* plugin = fuzz::linked_plugin();
   ASSERT_NE(plugin, nullptr);
   const auto seeds = corpus_inputs(std::filesystem::path(__FILE__).parent_path() /
-                                   "../../core/com/fuzz/corpus" / plugin->name);
+                                   "../../fuzz/c_interface/corpus" / plugin->name);
   ASSERT_FALSE(seeds.empty());
   std::vector<std::string> inputs = seeds;
   std::mt19937 random(20261208);
