@@ -31,6 +31,7 @@ struct LoadedPlugin {
   X(viewer_drag, viewer_drag) X(viewer_wheel, viewer_wheel)                        \
   X(set_frame_capture, set_frame_capture)                                          \
   X(offscreen_device_context, offscreen_device_context)                            \
+  X(release_device_context, release_device_context)                                \
   X(testing_live_renderers, testing_live_renderers)                                \
   X(testing_live_contexts, testing_live_contexts) X(testing_fail, testing_fail)    \
   X(device_context_picture, device_context_picture)                                \
