@@ -6,6 +6,8 @@ include(CMakePackageConfigHelpers)
 set(PLOT_INSTALL_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/compositional-plots)
 # The C headers a host compiles with (the plug-in folders also hold C++ headers of their own).
 file(GLOB plot_public_headers ${PROJECT_SOURCE_DIR}/include/*.h)
+# The testing functions are no part of the stable interface.
+list(REMOVE_ITEM plot_public_headers ${PROJECT_SOURCE_DIR}/include/plot_plugin_testing.h)
 list(APPEND plot_public_headers ${PROJECT_SOURCE_DIR}/plugins/Pellin/Pellin_records.h)
 install(FILES ${plot_public_headers} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
 

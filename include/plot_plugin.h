@@ -155,8 +155,6 @@ PLOT_API int32_t plot_viewer_wheel(int32_t steps, plot_error* error);
  * call returns at once. */
 PLOT_API void plot_ui_wait(double seconds);
 
-/* Testing: makes every pixel-format choice fail (non-zero) or work again (0). */
-PLOT_API void plot_testing_fail_pixel_format(int32_t fail);
 /* A device context of an off-screen surface, for a renderer created on its own; 0 when the
  * size is beyond the largest surface. The surface lives until plot_release_device_context or
  * until the plug-in is unloaded; a renderer still using it then draws nothing. */

@@ -14,7 +14,7 @@ packages=(
   libfontconfig-dev libfreetype-dev fonts-liberation fonts-dejavu-core
   libpng-dev libeigen3-dev libboost-dev libcli11-dev libcsv-dev
   libgtest-dev googletest libbenchmark-dev
-  xvfb xauth x11-apps python3
+  xvfb xauth x11-apps python3 clang-format-14
 )
 
 missing=()
@@ -29,5 +29,10 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+# Compilations are cached where ccache is at hand.
+launchers=()
+if command -v ccache >/dev/null; then
+  launchers=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launchers[@]}" "$@"
 cmake --build "$build" -j "$(nproc)"

@@ -7,15 +7,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <mutex>
 #include <string>
 #include <unordered_set>
 
 #include "core/com/plugin_definition.h"
-#include "core/platform/device_context_table.h"
 #include "core/platform/display_connection.h"
-#include "core/platform/egl_offscreen_surface.h"
+#include "core/platform/host_surfaces.h"
 #include "core/platform/message_box.h"
 #include "core/platform/plugin_entry.h"
 #include "core/platform/surface_limits.h"
@@ -60,13 +58,6 @@ LiveObjects g_live_objects;
 plot_object* known(plot_object* object) {
   if (!g_live_objects.contains(object)) raise(ErrorNumber::InvalidCall);
   return object;
-}
-
-// The host's off-screen surfaces by device context, freed by the host or when the plug-in is
-// unloaded.
-std::map<int32_t, std::unique_ptr<EglOffscreenSurface>>& host_surfaces() {
-  static std::map<int32_t, std::unique_ptr<EglOffscreenSurface>> surfaces;
-  return surfaces;
 }
 
 void clear_error(plot_error* error) {
@@ -291,14 +282,8 @@ int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int3
   // A window's picture is drawn anew on its own thread only: elsewhere there is none.
   if (viewer != nullptr && viewer->window().on_desktop() && !on_window_thread()) viewer = nullptr;
   const Image empty;
-  const Image& picture = viewer != nullptr ? viewer->picture_shown() : empty;
-  if (width != nullptr) *width = picture.width;
-  if (height != nullptr) *height = picture.height;
-  const auto needed = static_cast<int32_t>(picture.rgb.size());
-  // Before the first frame there is nothing to copy, and no buffer to copy from.
-  if (rgb != nullptr && needed > 0 && capacity >= needed)
-    std::memcpy(rgb, picture.rgb.data(), picture.rgb.size());
-  return needed;
+  return copy_picture(viewer != nullptr ? viewer->picture_shown() : empty, rgb, capacity, width,
+                      height);
 }
 
 int32_t plot_viewer_write_png(const char* path, plot_error* error) {
@@ -370,27 +355,14 @@ void plot_set_frame_capture(int32_t on) {
   set_frame_capture(on != 0);
 }
 
-void plot_testing_fail_pixel_format(int32_t fail) {
-  const PluginEntry entry;
-  testing_hooks::set_pixel_format_failure(fail != 0);
-}
-
 int32_t plot_offscreen_device_context(int32_t width, int32_t height) {
   const PluginEntry entry;
-  if (!surface_fits(width, height)) return 0;
-  auto surface = std::make_unique<EglOffscreenSurface>(width, height);
-  const int32_t hdc = register_device_context(surface.get());
-  host_surfaces()[hdc] = std::move(surface);
-  return hdc;
+  return make_host_surface(width, height);
 }
 
 int32_t plot_release_device_context(int32_t hdc) {
   const PluginEntry entry;
-  const auto found = host_surfaces().find(hdc);
-  if (found == host_surfaces().end()) return static_cast<int32_t>(ErrorNumber::InvalidCall);
-  unregister_device_context(hdc);
-  host_surfaces().erase(found);
-  return 0;
+  return free_host_surface(hdc) ? 0 : static_cast<int32_t>(ErrorNumber::InvalidCall);
 }
 
 }  // extern "C"

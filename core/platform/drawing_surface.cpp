@@ -1,22 +1,27 @@
 #include "core/platform/drawing_surface.h"
 
+#include "core/platform/testing_hooks.h"
+
 namespace plot {
 namespace {
 
-bool g_fail_pixel_format = false;
 GlContext* g_current = nullptr;
 
 }  // namespace
 
-namespace testing_hooks {
-void set_pixel_format_failure(bool fail) {
-  g_fail_pixel_format = fail;
-}
-}  // namespace testing_hooks
-
 int DrawingSurface::choose_pixel_format(const PixelFormatDescriptor& descriptor) {
-  if (g_fail_pixel_format) return 0;
+  if (testing_hooks::failing(PlatformStep::pixel_format)) return 0;
   return find_pixel_format(descriptor);
+}
+
+bool DrawingSurface::set_pixel_format(int format) {
+  if (testing_hooks::failing(PlatformStep::set_pixel_format)) return false;
+  return apply_pixel_format(format);
+}
+
+std::unique_ptr<GlContext> DrawingSurface::create_context() {
+  if (testing_hooks::failing(PlatformStep::context)) return nullptr;
+  return new_context();
 }
 
 void DrawingSurface::swap_buffers() {

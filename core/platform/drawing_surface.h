@@ -18,10 +18,11 @@ class DrawingSurface {
 
   virtual ~DrawingSurface() = default;
 
-  // 0 when no format matches (or a test asked for the failure).
+  // Each of these fails when no format or context can be had, or a test asked for the failure.
+  // 0 when no format matches.
   int choose_pixel_format(const PixelFormatDescriptor& descriptor);
-  virtual bool set_pixel_format(int format) = 0;
-  virtual std::unique_ptr<GlContext> create_context() = 0;
+  bool set_pixel_format(int format);
+  std::unique_ptr<GlContext> create_context();
   virtual bool make_current(GlContext& context) = 0;
   // Tells the observer about the frame and presents it.
   void swap_buffers();
@@ -38,16 +39,13 @@ class DrawingSurface {
 
  protected:
   virtual int find_pixel_format(const PixelFormatDescriptor& descriptor) = 0;
+  virtual bool apply_pixel_format(int format) = 0;
+  virtual std::unique_ptr<GlContext> new_context() = 0;
   virtual void present() = 0;
 
  private:
   PresentObserver observer_;
 };
-
-namespace testing_hooks {
-// Makes every choose_pixel_format fail, as on a display without a matching format.
-void set_pixel_format_failure(bool fail);
-}  // namespace testing_hooks
 
 // Before a context of one back-end is made current, the other back-end's is released.
 void note_current_context(GlContext* context);

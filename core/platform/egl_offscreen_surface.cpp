@@ -209,7 +209,7 @@ int EglOffscreenSurface::find_pixel_format(const PixelFormatDescriptor& descript
   return matching_configs(descriptor).empty() ? 0 : 1;
 }
 
-bool EglOffscreenSurface::set_pixel_format(int format) {
+bool EglOffscreenSurface::apply_pixel_format(int format) {
   // Like a window, the surface keeps the first format it was given.
   if (config_ != nullptr) return false;
   const auto configs = matching_configs(PixelFormatDescriptor{});
@@ -224,7 +224,7 @@ void EglOffscreenSurface::make_pbuffer() {
   pbuffer_ = eglCreatePbufferSurface(egl_display(), config_, attributes);
 }
 
-std::unique_ptr<GlContext> EglOffscreenSurface::create_context() {
+std::unique_ptr<GlContext> EglOffscreenSurface::new_context() {
   if (config_ == nullptr) return nullptr;
   eglBindAPI(EGL_OPENGL_API);
   const EGLint attributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,

@@ -14,8 +14,6 @@ class EglOffscreenSurface final : public DrawingSurface {
   EglOffscreenSurface(int32_t width, int32_t height);
   ~EglOffscreenSurface() override;
 
-  bool set_pixel_format(int format) override;
-  std::unique_ptr<GlContext> create_context() override;
   bool make_current(GlContext& context) override;
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
@@ -36,6 +34,8 @@ class EglOffscreenSurface final : public DrawingSurface {
 
  protected:
   int find_pixel_format(const PixelFormatDescriptor& descriptor) override;
+  bool apply_pixel_format(int format) override;
+  std::unique_ptr<GlContext> new_context() override;
   void present() override;
 
  private:

@@ -77,12 +77,12 @@ int GlxWindowSurface::find_pixel_format(const PixelFormatDescriptor& descriptor)
   return choose_config(descriptor) != nullptr && window_() != 0 ? 1 : 0;
 }
 
-bool GlxWindowSurface::set_pixel_format(int format) {
+bool GlxWindowSurface::apply_pixel_format(int format) {
   // The visual was fixed when the X window was made.
   return format == 1 && window_() != 0;
 }
 
-std::unique_ptr<GlContext> GlxWindowSurface::create_context() {
+std::unique_ptr<GlContext> GlxWindowSurface::new_context() {
   if (window_config() == nullptr) return nullptr;
   GLXContext context =
       glXCreateNewContext(fl_display, window_config(), GLX_RGBA_TYPE, nullptr, True);

@@ -15,8 +15,6 @@ class GlxWindowSurface final : public DrawingSurface {
   // `window` gives the current X window (0 while none exists); `size` its client size.
   GlxWindowSurface(std::function<::Window()> window, std::function<void(int32_t&, int32_t&)> size);
 
-  bool set_pixel_format(int format) override;
-  std::unique_ptr<GlContext> create_context() override;
   bool make_current(GlContext& context) override;
   int32_t width() const override;
   int32_t height() const override;
@@ -27,6 +25,8 @@ class GlxWindowSurface final : public DrawingSurface {
 
  protected:
   int find_pixel_format(const PixelFormatDescriptor& descriptor) override;
+  bool apply_pixel_format(int format) override;
+  std::unique_ptr<GlContext> new_context() override;
   void present() override;
 
  private:

@@ -53,6 +53,17 @@ void read_back_buffer(int32_t width, int32_t height, Image& image) {
   image.rgb.resize(w * h * 3);
 }
 
+int32_t copy_picture(const Image& picture, uint8_t* rgb, int32_t capacity, int32_t* width,
+                     int32_t* height) {
+  if (width != nullptr) *width = picture.width;
+  if (height != nullptr) *height = picture.height;
+  const auto needed = static_cast<int32_t>(picture.rgb.size());
+  // Before the first frame there is nothing to copy, and no buffer to copy from.
+  if (rgb != nullptr && needed > 0 && capacity >= needed)
+    std::memcpy(rgb, picture.rgb.data(), picture.rgb.size());
+  return needed;
+}
+
 Image read_back_buffer(int32_t width, int32_t height) {
   Image image;
   read_back_buffer(width, height, image);

@@ -56,6 +56,11 @@ struct Image {
 void read_back_buffer(int32_t width, int32_t height, Image& image);
 Image read_back_buffer(int32_t width, int32_t height);
 
+// What the interface gives of a picture: its size, and its bytes when `capacity` holds them;
+// returns the bytes needed.
+int32_t copy_picture(const Image& picture, uint8_t* rgb, int32_t capacity, int32_t* width,
+                     int32_t* height);
+
 // Returns false with a reason in `error` when the file cannot be written.
 bool write_png(const Image& image, const std::string& path, std::string& error);
 

@@ -2,16 +2,43 @@
 
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <unordered_set>
+#include <utility>
+
 #include "core/platform/device_context_table.h"
 #include "core/platform/message_box.h"
 #include "core/platform/surface_limits.h"
+#include "core/platform/testing_hooks.h"
 #include "core/text/glyph_lists.h"
 #include "core/text/text_output.h"
 
 namespace plot {
+namespace {
+
+std::unordered_set<const Renderer*>& live_renderers() {
+  static std::unordered_set<const Renderer*> renderers;
+  return renderers;
+}
+
+}  // namespace
+
+int32_t live_renderer_count() {
+  return static_cast<int32_t>(live_renderers().size());
+}
+
+int32_t live_context_count() {
+  return static_cast<int32_t>(std::ranges::count_if(
+      live_renderers(), [](const Renderer* renderer) { return renderer->has_context(); }));
+}
+
+Renderer::Renderer(const PluginProfile& profile) : profile_(profile) {
+  live_renderers().insert(this);
+}
 
 Renderer::~Renderer() {
   Class_Terminate();
+  live_renderers().erase(this);
 }
 
 bool Renderer::make_current() {
@@ -121,11 +148,21 @@ void Renderer::display() {
   const Vec3& eye = profile_.eye;
   gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
   if (world_list_ != 0) glCallList(world_list_);
+  if (testing_hooks::reenter_display()) reenter_display_once();
   glPopMatrix();
   // A pbuffer's swap waits for nothing: without this wait, frames drawn faster than the
   // driver's threads rasterise them queue up, each holding its memory, as long as a user turns.
   glFinish();
   device_context(hdc_)->swap_buffers();
+}
+
+void Renderer::reenter_display_once() {
+  static bool reentering = false;
+  if (std::exchange(reentering, true)) return;
+  struct Reset {
+    ~Reset() { reentering = false; }
+  } const reset;
+  display();
 }
 
 bool Renderer::read_kept_frame(Image& into) {

@@ -17,7 +17,7 @@ namespace plot {
 // text output and marker shapes. Each plot adds its records, Passar_Punts and DrawAxes.
 class Renderer {
  public:
-  explicit Renderer(const PluginProfile& profile) : profile_(profile) {}
+  explicit Renderer(const PluginProfile& profile);
   virtual ~Renderer();
   Renderer(const Renderer&) = delete;
   Renderer& operator=(const Renderer&) = delete;
@@ -66,6 +66,8 @@ class Renderer {
 
  private:
   void set_clear_colour_from_code();
+  // A test's paint mid-frame: display from inside display, once however it goes.
+  void reenter_display_once();
 
   const PluginProfile& profile_;
   int32_t hwnd_ = 0;
@@ -79,5 +81,9 @@ class Renderer {
   bool busy_ = false;
   MarkerLists markers_;
 };
+
+// The renderers alive in the plug-in, and how many of them hold a rendering context.
+int32_t live_renderer_count();
+int32_t live_context_count();
 
 }  // namespace plot

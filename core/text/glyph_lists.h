@@ -8,7 +8,8 @@ namespace plot {
 
 // Makes `count` display lists from `base` on: list base + i draws the glyph of code 32 + i
 // and advances the raster position. A code the font lacks gets an empty list, which neither
-// draws nor moves. The bitmaps are the process's (rasterised once).
+// draws nor moves. The bitmaps are the process's (rasterised once); none when the font step
+// fails.
 void compile_glyph_lists(GLuint base, int count);
 
 // The same from a given set of bitmaps.

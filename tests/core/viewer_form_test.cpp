@@ -6,6 +6,7 @@
 
 #include "core/errors/runtime_error.h"
 #include "core/form/viewer_form.h"
+#include "core/platform/testing_hooks.h"
 #include "support/mark_renderer.h"
 #include "support/message_log.h"
 
@@ -108,9 +109,9 @@ TEST(ViewerForm, BackgroundCodesPerPlugin) {
 
 TEST(ViewerForm, PixelFormatFailureIsReportedOnceAndTheWindowStillShows) {
   Viewer<PluginKind::Havrel> v;
-  testing_hooks::set_pixel_format_failure(true);
+  testing_hooks::set_failing(PlatformStep::pixel_format, true);
   auto& r = v.show();
-  testing_hooks::set_pixel_format_failure(false);
+  testing_hooks::set_failing(PlatformStep::pixel_format, false);
   ASSERT_EQ(v.log.messages.size(), 1u);
   EXPECT_EQ(v.log.messages[0], "ChoosePixelFormat failed");
   EXPECT_FALSE(r.has_context());

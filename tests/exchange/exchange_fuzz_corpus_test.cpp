@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/exchange/fuzz/exchange_fuzz_body.h"
+#include "fuzz/exchange/exchange_fuzz_body.h"
 #include "support/fuzz_corpus.h"
 #include "tests/exchange/exchange_test_support.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 std::vector<std::string> seed_inputs() {
   return corpus_inputs(std::filesystem::path(__FILE__).parent_path() /
-                       "../../core/exchange/fuzz/corpus");
+                       "../../fuzz/exchange/corpus");
 }
 
 // Byte flips, separators and quotes dropped in, cuts and repeats: the shapes that break readers.

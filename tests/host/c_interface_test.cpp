@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "plot_plugin.h"
+#include "plot_vorn_records.h"
 #include "support/loaded_plugin.h"
 
 namespace {
@@ -321,6 +323,164 @@ TEST(CInterface, OffscreenDeviceContextsAreReleasedByTheHost) {
   EXPECT_EQ(l.messages, std::vector<std::string>{"ChoosePixelFormat failed"});
   l.messages.clear();
   l.release(renderer);
+}
+
+// What the testing functions tell: renderers and their contexts counted while they live, the
+// frames a host's own surface was given.
+TEST(CInterface, HostRenderersAreCountedAndTheirFramesKept) {
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    const int32_t renderers = l.testing_live_renderers();
+    const int32_t contexts = l.testing_live_contexts();
+    plot_object* renderer = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.renderer_class.c_str(), &renderer, &error), 0);
+    EXPECT_EQ(l.testing_live_renderers(), renderers + 1);
+    const int32_t hdc = l.offscreen_device_context(40, 30);
+    int32_t w = -1, h = -1;
+    EXPECT_EQ(l.device_context_picture(hdc, nullptr, 0, &w, &h), 0) << "no frame yet";
+    const plot_variant handles[] = {i4(0), i4(hdc)};
+    ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, nullptr, &error), 0);
+    l.messages.clear();  // the 3D plug-ins' missing files
+    EXPECT_EQ(l.testing_live_contexts(), contexts + 1);
+    const plot_variant size[] = {i4(40), i4(30)};
+    ASSERT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
+    ASSERT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
+    std::vector<uint8_t> rgb(40 * 30 * 3);
+    EXPECT_EQ(l.device_context_picture(hdc, rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h),
+              3600);
+    EXPECT_EQ(w * 100 + h, 4030);
+    EXPECT_EQ(rgb[0] + rgb[1] + rgb[2], 3 * 255) << "the corner of a white background";
+    l.release(renderer);
+    EXPECT_EQ(l.testing_live_renderers(), renderers);
+    EXPECT_EQ(l.testing_live_contexts(), contexts);
+    EXPECT_EQ(l.release_device_context(hdc), 0);
+    EXPECT_EQ(l.device_context_picture(hdc, rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h),
+              0);
+  }
+}
+
+// Vorn with no region drawn: a viewer that shows with the least data.
+int32_t show_vorn(Loaded& l, plot_object* data) {
+  static Vector_VORN regions{};
+  static const plot_string names[] = {{"a", 1}, {"b", 1}, {"c", 1}};
+  plot_variant arguments[2] = {};
+  arguments[0].type = PLOT_RECORD;
+  arguments[0].value.record = {PLOT_VECTOR_VORN_NAME, &regions, sizeof regions};
+  arguments[1].type = PLOT_STRINGS;
+  arguments[1].value.strings = {1, 3, names};
+  plot_error error{};
+  return l.call(data, "mostrar", arguments, 2, nullptr, &error);
+}
+
+TEST(CInterface, ViewersReleaseTheirRendererAtUnloadOrAtTheNextMostrar) {
+  for (const std::string name : {"Vorn", "Havrel"}) {
+    SCOPED_TRACE(name);
+    Loaded& l = loaded(name);
+    const Plugin& p = *std::ranges::find(plugins(), name, &Plugin::name);
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0);
+    for (int shown = 0; shown < 2; ++shown) {
+      ASSERT_EQ(name == "Vorn" ? show_vorn(l, data)
+                               : l.call(data, "mostrar", nullptr, 0, nullptr, &error),
+                0);
+      EXPECT_EQ(l.testing_live_renderers(), 1);
+      EXPECT_EQ(l.testing_live_contexts(), 1);
+      ASSERT_EQ(l.viewer_close(&error), 0);
+      // Vorn lets it go at unload; the others keep it until the next mostrar replaces it.
+      EXPECT_EQ(l.testing_live_renderers(), name == "Vorn" ? 0 : 1);
+    }
+    l.messages.clear();
+    l.release(data);
+  }
+}
+
+// Pixels unlike the first one.
+int ink(const std::vector<uint8_t>& rgb) {
+  int count = 0;
+  for (std::size_t i = 0; i + 2 < rgb.size(); i += 3)
+    count += rgb[i] != rgb[0] || rgb[i + 1] != rgb[1] || rgb[i + 2] != rgb[2];
+  return count;
+}
+
+// A step that fails is reported as no pixel format is, and leaves no context; glyphs that
+// cannot be made leave the text out and nothing else.
+TEST(CInterface, FailedPlatformStepsAreReportedAsTheMissingPixelFormat) {
+  struct Case {
+    const char* step;
+    bool reported;  // "ChoosePixelFormat failed", Initialize false, no context, no frame
+    bool text;
+  };
+  const Case cases[] = {{"", false, true},
+                        {"pixel_format", true, false},
+                        {"set_pixel_format", true, false},
+                        {"context", true, false},
+                        {"fonts", false, false}};
+  Loaded& l = loaded("Vorn");  // its bare renderer writes its corner names
+  int all_ink = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.step);
+    plot_object* renderer = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create("COpenGL_VORN", &renderer, &error), 0);
+    const int32_t contexts = l.testing_live_contexts();
+    const int32_t hdc = l.offscreen_device_context(120, 90);
+    const plot_variant handles[] = {i4(0), i4(hdc)};
+    plot_variant result{};
+    l.testing_fail(c.step, 1);
+    ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0);
+    l.testing_fail(c.step, 0);
+    EXPECT_EQ(result.value.boolean, c.reported ? PLOT_FALSE : PLOT_TRUE);
+    EXPECT_EQ(l.messages, c.reported ? std::vector<std::string>{"ChoosePixelFormat failed"}
+                                     : std::vector<std::string>{});
+    l.messages.clear();
+    EXPECT_EQ(l.testing_live_contexts(), contexts + (c.reported ? 0 : 1));
+    const plot_variant size[] = {i4(120), i4(90)};
+    ASSERT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
+    ASSERT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
+    std::vector<uint8_t> rgb(120 * 90 * 3);
+    int32_t w = 0, h = 0;
+    const int32_t bytes =
+        l.device_context_picture(hdc, rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h);
+    EXPECT_EQ(bytes, c.reported ? 0 : static_cast<int32_t>(rgb.size()));
+    if (c.text) {
+      all_ink = ink(rgb);
+    } else if (!c.reported) {
+      EXPECT_LT(ink(rgb), all_ink) << "the text left out";
+    }
+    l.release(renderer);
+    l.release_device_context(hdc);
+  }
+}
+
+// The busy flag: a paint that arrives mid-frame neither draws nor presents a frame of its own.
+TEST(CInterface, APaintArrivingMidFrameChangesNothing) {
+  Loaded& l = loaded("Vorn");
+  plot_object* data = nullptr;
+  plot_error error{};
+  ASSERT_EQ(l.create("CDades_vorn", &data, &error), 0);
+  ASSERT_EQ(show_vorn(l, data), 0);
+  std::vector<std::vector<uint8_t>> pictures;
+  std::vector<int64_t> frames;
+  for (const int32_t reenter : {0, 1}) {
+    l.testing_reenter_display(reenter);
+    const int64_t before = l.viewer_frames();
+    ASSERT_EQ(l.viewer_resize(300, 200, &error), 0);
+    ASSERT_EQ(l.viewer_resize(300, 200, &error), 0);
+    l.testing_reenter_display(0);
+    frames.push_back(l.viewer_frames() - before);
+    int32_t w = 0, h = 0;
+    std::vector<uint8_t>& rgb = pictures.emplace_back(300 * 200 * 3);
+    ASSERT_EQ(l.viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), &w, &h),
+              static_cast<int32_t>(rgb.size()));
+  }
+  EXPECT_GT(frames[0], 0);
+  EXPECT_EQ(frames[1], frames[0]);
+  EXPECT_TRUE(pictures[1] == pictures[0]);
+  EXPECT_EQ(l.viewer_close(&error), 0);
+  l.release(data);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,14 +53,21 @@ class PlotHost : public ::testing::Test {
   fs::path folder_;
 };
 
-// Pixels of exactly this colour in a PNG file.
-int count_pixels(const fs::path& path, std::array<uint8_t, 3> rgb) {
+// A PNG file's pixels as RGB bytes; empty when it cannot be read.
+std::vector<uint8_t> rgb_of(const fs::path& path) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return -1;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
   image.format = PNG_FORMAT_RGB;
   std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return -1;
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
+  return pixels;
+}
+
+// Pixels of exactly this colour in a PNG file.
+int count_pixels(const fs::path& path, std::array<uint8_t, 3> rgb) {
+  const std::vector<uint8_t> pixels = rgb_of(path);
+  if (pixels.empty()) return -1;
   int n = 0;
   for (std::size_t i = 0; i + 2 < pixels.size(); i += 3)
     n += pixels[i] == rgb[0] && pixels[i + 1] == rgb[1] && pixels[i + 2] == rgb[2];
@@ -123,6 +131,26 @@ TEST_F(PlotHost, PythonHostDrawsTheToolsPicture) {
                               python.string() + "' >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   EXPECT_EQ(bytes_of(python), bytes_of(tool));
+}
+
+// Every sample --list names is drawn off screen into DIR/PLUGIN-SAMPLE.png, none of them blank.
+TEST_F(PlotHost, EveryListedSampleRendersOffScreen) {
+  const Outcome list = run("--list");
+  ASSERT_EQ(list.exit_code, 0) << list.output;
+  const fs::path pictures = folder_ / "samples";
+  const Outcome r = run("--png '" + pictures.string() + "'");
+  ASSERT_EQ(r.exit_code, 0) << r.output;
+  std::istringstream names(list.output);
+  int samples = 0;
+  for (std::string name; std::getline(names, name); ++samples) {
+    ASSERT_NE(name.find(':'), std::string::npos) << name;
+    const fs::path png = pictures / (name.replace(name.find(':'), 1, "-") + ".png");
+    const std::vector<uint8_t> pixels = rgb_of(png);
+    ASSERT_FALSE(pixels.empty()) << png;
+    EXPECT_NE(count_pixels(png, {pixels[0], pixels[1], pixels[2]}), std::ssize(pixels) / 3)
+        << png << ": one colour only";
+  }
+  EXPECT_EQ(samples, std::distance(fs::directory_iterator(pictures), fs::directory_iterator{}));
 }
 
 TEST_F(PlotHost, BadInputIsAnErrorWithoutAPicture) {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "plot_plugin.h"
+#include "plot_plugin_testing.h"
 
 namespace plot::testing {
 
@@ -29,8 +30,12 @@ struct LoadedPlugin {
   X(viewer_close, viewer_close) X(ui_wait, ui_wait)                                \
   X(viewer_drag, viewer_drag) X(viewer_wheel, viewer_wheel)                        \
   X(set_frame_capture, set_frame_capture)                                          \
-  X(testing_fail_pixel_format, testing_fail_pixel_format)                          \
-  X(offscreen_device_context, offscreen_device_context)
+  X(offscreen_device_context, offscreen_device_context)                            \
+  X(release_device_context, release_device_context)                                \
+  X(testing_live_renderers, testing_live_renderers)                                \
+  X(testing_live_contexts, testing_live_contexts) X(testing_fail, testing_fail)    \
+  X(device_context_picture, device_context_picture)                                \
+  X(testing_reenter_display, testing_reenter_display)
 // clang-format on
 #define PLOT_DECLARE(field, symbol) decltype(&plot_##symbol) field = nullptr;
   PLOT_INTERFACE(PLOT_DECLARE)

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
-#include <cstdio>
+#include <charconv>
 
 namespace {
 
@@ -50,12 +50,16 @@ constexpr std::array<PlotInfo, 8> kPlots = {{
      .three_d = false},
 }};
 
-// "800x600" -> {800, 600}.
+// "800x600" -> {800, 600}: two whole numbers of pixels and nothing else; a number beyond int
+// is refused, not wrapped.
 std::string parse_size(const std::string& text, std::array<int, 2>& size) {
+  const char* const end = text.data() + text.size();
   int w = 0, h = 0;
-  char x = 0, extra = 0;
-  if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X') ||
-      w < 1 || h < 1)
+  const auto width = std::from_chars(text.data(), end, w);
+  const bool by =
+      width.ec == std::errc{} && width.ptr != end && (*width.ptr == 'x' || *width.ptr == 'X');
+  const auto height = by ? std::from_chars(width.ptr + 1, end, h) : std::from_chars_result{};
+  if (!by || height.ec != std::errc{} || height.ptr != end || w < 1 || h < 1)
     return "expected WIDTHxHEIGHT in pixels, e.g. 918x734";
   size = {w, h};
   return {};

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/com/fuzz/fuzz_plugins.h"
+#include "fuzz/c_interface/fuzz_plugins.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const plot::fuzz::FuzzPlugin* const plugin = plot::fuzz::linked_plugin();

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "core/com/fuzz/c_interface_fuzz_body.h"
+#include "fuzz/c_interface/c_interface_fuzz_body.h"
 #include "plot_biplot_records.h"
 #include "plot_ternary_records.h"
 #include "plot_vorn_records.h"

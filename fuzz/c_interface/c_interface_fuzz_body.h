@@ -53,10 +53,12 @@ class InputBytes {
   InputBytes(const uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   bool done() const { return at_ >= size_; }
   uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
+  // The next sizeof(T) bytes, zero past the end.
   template <typename T>
   T value() {
     std::array<uint8_t, sizeof(T)> raw{};
-    for (uint8_t& b : raw) b = byte();
+    const std::span<const uint8_t> bytes = rest(raw.size());
+    std::copy(bytes.begin(), bytes.end(), raw.begin());
     T result;
     std::memcpy(&result, raw.data(), sizeof(T));
     return result;

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/exchange/fuzz/exchange_fuzz_body.h"
+#include "fuzz/exchange/exchange_fuzz_body.h"
 
 namespace {
 
