@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "Pellin_records.h"
-#include "copengl_alr.h"
 #include "core/form/viewer_form.h"
+#include "logratio_renderer.h"
 
 namespace plot {
 

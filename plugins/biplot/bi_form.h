@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "copengl_biplot.h"
+#include "biplot_renderer.h"
 #include "core/form/viewer_form.h"
 
 namespace plot {

@@ -2,7 +2,7 @@
 
 #include "core/com/string_array.h"
 #include "plot_biplot_records.h"
-#include "plugins/biplot_family/biplot_flags.h"
+#include "plugins/biplot_family/biplot_settings.h"
 
 namespace plot {
 

@@ -1,8 +1,8 @@
 // What the ternary diagram draws behind its points: the principal components or the grid.
-#include "copengl_td.h"
 #include "core/render/gl_scope.h"
 #include "core/text/number_text.h"
 #include "plugins/ternary_family/ternary_frame.h"
+#include "ternary_renderer.h"
 #include "ternary_texts.h"
 
 namespace plot {

@@ -1,5 +1,5 @@
+#include "ternary_plugin.h"
 #include "core/com/plugin_builder.h"
-#include "td_form.h"
 
 namespace plot {
 

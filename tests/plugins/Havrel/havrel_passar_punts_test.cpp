@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "havrel_classes.h"
+#include "biplot3d_plugin.h"
 
 namespace plot {
 namespace {

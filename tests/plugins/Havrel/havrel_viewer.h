@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "biplot3d_plugin.h"
 #include "exchange/exchange_test_support.h"
 #include "exchange_folder.h"
-#include "havrel_classes.h"
 #include "support/form_viewer.h"
 
 namespace plot::testing {

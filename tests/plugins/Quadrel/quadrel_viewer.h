@@ -5,8 +5,8 @@
 
 #include "exchange/exchange_test_support.h"
 #include "exchange_folder.h"
-#include "quadrel_classes.h"
 #include "support/form_viewer.h"
+#include "tetrahedron_plugin.h"
 
 namespace plot::testing {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "exchange_folder.h"
+#include "logratio3d_plugin.h"
 #include "support/form_viewer.h"
-#include "tormin_classes.h"
 
 namespace plot::testing {
 

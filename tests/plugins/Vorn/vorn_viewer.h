@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "predictive_region_plugin.h"
 #include "support/form_viewer.h"
-#include "vorn_form.h"
 
 namespace plot::testing {
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "confidence_region_plugin.h"
 #include "support/form_viewer.h"
-#include "vorn_c_form.h"
 
 namespace plot::testing {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "support/form_viewer.h"
-#include "td_form.h"
+#include "ternary_plugin.h"
 
 namespace plot::testing {
 

@@ -1,4 +1,4 @@
-#include "copengl_td.h"
+#include "ternary_renderer.h"
 
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"

@@ -7,7 +7,7 @@
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
 #include "plot_biplot_records.h"
-#include "plugins/biplot_family/biplot_flags.h"
+#include "plugins/biplot_family/biplot_settings.h"
 #include "plugins/biplot_family/biplot_steps.h"
 #include "plugins/biplot_family/owned_rays.h"
 

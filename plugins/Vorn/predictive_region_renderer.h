@@ -6,7 +6,7 @@
 #include "core/com/string_array.h"
 #include "core/render/renderer.h"
 #include "plugins/ternary_family/ternary_frame.h"
-#include "vorn_records.h"
+#include "predictive_region_records.h"
 
 namespace plot {
 

@@ -1,5 +1,5 @@
-#include "record_names.h"
-#include "tormin_classes.h"
+#include "logratio3d_plugin.h"
+#include "logratio3d_records.h"
 
 namespace plot {
 

@@ -1,5 +1,5 @@
+#include "predictive_region_plugin.h"
 #include "core/com/plugin_builder.h"
-#include "vorn_form.h"
 
 namespace plot {
 

@@ -1,8 +1,8 @@
 #include "bi_form.h"
+#include "biplot_renderer.h"
 #include "cdades_biplot.h"
-#include "copengl_biplot.h"
 #include "core/com/plugin_builder.h"
-#include "plugins/biplot_family/biplot_record_names.h"
+#include "plugins/biplot_family/biplot_records.h"
 
 namespace plot {
 

@@ -1,4 +1,4 @@
-#include "copengl_alr_3d.h"
+#include "logratio3d_renderer.h"
 
 #include <algorithm>
 #include <array>

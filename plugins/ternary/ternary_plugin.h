@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "copengl_td.h"
 #include "core/com/plugin_definition.h"
 #include "core/form/viewer_form.h"
+#include "ternary_renderer.h"
 
 namespace plot {
 

@@ -1,4 +1,4 @@
-#include "copengl_alr.h"
+#include "logratio_renderer.h"
 
 #include "core/errors/checked_int16.h"
 

@@ -1,4 +1,4 @@
-#include "quadrel_classes.h"
+#include "tetrahedron_plugin.h"
 
 namespace plot {
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "copengl_havrel.h"
+#include "biplot3d_renderer.h"
 #include "core/errors/runtime_error.h"
 #include "core/render/gl_scope.h"
 #include "plugins/biplot_family/biplot_steps.h"

@@ -1,4 +1,4 @@
-#include "copengl_td_3d.h"
+#include "tetrahedron_renderer.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "copengl_alr_3d.h"
 #include "core/com/plugin_builder.h"
+#include "logratio3d_renderer.h"
 
 namespace plot {
 

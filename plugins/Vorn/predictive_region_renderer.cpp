@@ -1,4 +1,4 @@
-#include "copengl_vorn.h"
+#include "predictive_region_renderer.h"
 
 #include "core/render/gl_scope.h"
 #include "core/text/number_text.h"

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "confidence_region_records.h"
 #include "core/com/string_array.h"
 #include "core/render/renderer.h"
 #include "plugins/ternary_family/ternary_frame.h"
-#include "vornc_records.h"
 
 namespace plot {
 

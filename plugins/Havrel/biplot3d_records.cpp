@@ -1,4 +1,4 @@
-#include "copengl_havrel.h"
+#include "biplot3d_renderer.h"
 
 namespace plot {
 

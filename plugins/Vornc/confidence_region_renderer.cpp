@@ -1,4 +1,4 @@
-#include "copengl_vorn_c.h"
+#include "confidence_region_renderer.h"
 
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"

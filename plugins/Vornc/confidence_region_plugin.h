@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "copengl_vorn_c.h"
+#include "confidence_region_renderer.h"
 #include "core/com/plugin_definition.h"
 #include "core/form/viewer_form.h"
 

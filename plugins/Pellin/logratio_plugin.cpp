@@ -1,8 +1,8 @@
 #include "alr_form.h"
 #include "cdades_alr.h"
-#include "copengl_alr.h"
 #include "core/com/plugin_builder.h"
-#include "record_names.h"
+#include "logratio_records.h"
+#include "logratio_renderer.h"
 
 namespace plot {
 

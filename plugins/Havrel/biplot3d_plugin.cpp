@@ -1,5 +1,5 @@
-#include "havrel_classes.h"
-#include "plugins/biplot_family/biplot_record_names.h"
+#include "biplot3d_plugin.h"
+#include "plugins/biplot_family/biplot_records.h"
 
 namespace plot {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "copengl_vorn.h"
 #include "core/com/plugin_definition.h"
 #include "core/form/viewer_form.h"
+#include "predictive_region_renderer.h"
 
 namespace plot {
 

@@ -1,4 +1,4 @@
-#include "copengl_biplot.h"
+#include "biplot_renderer.h"
 
 #include <GL/gl.h>
 

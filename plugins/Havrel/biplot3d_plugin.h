@@ -1,8 +1,8 @@
 #pragma once
 
-#include "copengl_havrel.h"
+#include "biplot3d_renderer.h"
 #include "core/com/plugin_builder.h"
-#include "plugins/biplot_family/biplot_flags.h"
+#include "plugins/biplot_family/biplot_settings.h"
 
 namespace plot {
 

@@ -1,7 +1,7 @@
 // The two exchange files of the tetrahedron, read after the camera defaults of Initialize.
-#include "copengl_td_3d.h"
 #include "core/errors/checked_int16.h"
 #include "core/exchange/exchange_file.h"
+#include "tetrahedron_renderer.h"
 
 namespace plot {
 

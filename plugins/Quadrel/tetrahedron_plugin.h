@@ -1,7 +1,7 @@
 #pragma once
 
-#include "copengl_td_3d.h"
 #include "core/com/plugin_builder.h"
+#include "tetrahedron_renderer.h"
 
 namespace plot {
 

@@ -1,5 +1,5 @@
+#include "confidence_region_plugin.h"
 #include "core/com/plugin_builder.h"
-#include "vorn_c_form.h"
 
 namespace plot {
 

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
+#include "biplot3d_tables.h"
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
-#include "havrel_tables.h"
 #include "plot_biplot_records.h"
-#include "plugins/biplot_family/biplot_flags.h"
+#include "plugins/biplot_family/biplot_settings.h"
 #include "plugins/biplot_family/owned_rays.h"
 
 namespace plot {

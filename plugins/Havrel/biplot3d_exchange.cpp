@@ -1,4 +1,4 @@
-#include "copengl_havrel.h"
+#include "biplot3d_renderer.h"
 #include "core/errors/checked_int16.h"
 #include "core/exchange/exchange_file.h"
 
