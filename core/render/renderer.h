@@ -14,7 +14,8 @@
 namespace plot {
 
 // The common part of every COpenGL_ class: rendering context, glyph lists, camera, frame,
-// text output and marker shapes. Each plot adds its records, Passar_Punts and DrawAxes.
+// text output and marker shapes. Each plot adds its settings, its records with Passar_Punts,
+// and DrawAxes.
 class Renderer {
  public:
   explicit Renderer(const PluginProfile& profile) : profile_(profile) {}
@@ -31,8 +32,6 @@ class Renderer {
   float zAngle = 0;
   double xPunt = 0;
   double yPunt = 0;
-  Boolean formes;
-  int16_t nGrups = 0;
   int16_t colorp = 0;
   int16_t colorf = 0;
   int16_t colort = 0;

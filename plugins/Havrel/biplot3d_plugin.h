@@ -2,16 +2,18 @@
 
 #include "biplot3d_renderer.h"
 #include "core/com/plugin_builder.h"
-#include "plugins/biplot_family/biplot_settings.h"
 
 namespace plot {
 
-using bi_3D = SelfLoadingForm<COpenGL_Havrel>;
-
-// The host may set these; the 3D plot takes its flags from the options file.
-class CDades_Havrel : public BiplotFlags {
- public:
-  void mostrar() { FormSlot<bi_3D>::get().parametres(); }
+// The 3D biplot: the host may set the biplot settings, but the renderer takes its own from the
+// options file, and its data from the other exchange files.
+struct Biplot3dPlugin {
+  using Renderer = COpenGL_Havrel;
+  using Settings = BiplotSettings;
+  static constexpr auto& kSettings = kBiplotSettings;
+  static constexpr DataSource kData = DataSource::ExchangeFiles;
 };
+
+using CDades_Havrel = DataEntry<Biplot3dPlugin>;
 
 }  // namespace plot

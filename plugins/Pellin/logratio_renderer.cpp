@@ -16,27 +16,23 @@ int32_t observation_count(const pellin::Vector_Punts_arl& record) {
 
 }  // namespace
 
-void COpenGL_alr::Passar_Punts(pellin::Vector_Punts_arl& VPtemp, StringArray& coor_temp) {
-  observations_ = VPtemp;
-  keep_coordinate_names(names_, coor_temp);
-}
-
 void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   draw_logratio_scene(*this,
                       {.third_axis = {0, 0, 0},
-                       .names = {names_.data(), CoordinateNames::size},
+                       .names = {records_.coor.data(), records_.coor.size},
                        .marks = formes ? ObservationMarks::GroupShapes : ObservationMarks::Dots,
-                       .count = observation_count(observations_),
+                       .count = observation_count(records_.observations),
                        .dot_front = kFront,
                        .observation = [this](int32_t i) { return observation(i); },
                        .centre_x = centreX,
-                       .centre_y = centreY},
+                       .centre_y = centreY,
+                       .groups = nGrups},
                       x, y, z);
 }
 
 PointMark COpenGL_alr::observation(int32_t i) const {
-  const pellin::Punt& p = element(observations_.Punts, i);
+  const pellin::Punt& p = element(records_.observations.Punts, i);
   return {p.x, p.y, p.color.color, p.forma};
 }
 

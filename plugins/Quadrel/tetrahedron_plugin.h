@@ -5,15 +5,15 @@
 
 namespace plot {
 
-using TD_3D = SelfLoadingForm<COpenGL_TD_3D>;
-
-// The host may set these; the tetrahedron takes everything from its two files.
-class CDades_Quadrel {
- public:
-  std::string graella;
-  Boolean formes;
-  int16_t nGrups = 0;
-  void mostrar() { FormSlot<TD_3D>::get().parametres(); }
+// The tetrahedron: the host may set the ternary settings, but the renderer takes everything it
+// shows from its two exchange files.
+struct TetrahedronPlugin {
+  using Renderer = COpenGL_TD_3D;
+  using Settings = TernarySettings;
+  static constexpr auto& kSettings = kTernarySettings;
+  static constexpr DataSource kData = DataSource::ExchangeFiles;
 };
+
+using CDades_Quadrel = DataEntry<TetrahedronPlugin>;
 
 }  // namespace plot

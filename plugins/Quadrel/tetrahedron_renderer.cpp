@@ -71,11 +71,6 @@ class DotColours {
 
 }  // namespace
 
-void COpenGL_TD_3D::Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2,
-                                 Vector_Punts_PC& VPCtemp, StringArray& coor_temp) {
-  records_.copy(VPtemp, VPtemp2, VPCtemp, coor_temp);
-}
-
 void COpenGL_TD_3D::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   const TernaryFrameScope frame;

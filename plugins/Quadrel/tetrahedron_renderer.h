@@ -6,9 +6,11 @@
 
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
+#include "core/render/kept_records.h"
 #include "core/render/point_marks.h"
 #include "core/render/renderer.h"
 #include "plugins/ternary_family/ternary_records.h"
+#include "plugins/ternary_family/ternary_settings.h"
 
 namespace plot {
 
@@ -28,26 +30,20 @@ using TetrahedronTable = FixedArray<TetrahedronPoint, 0, kMaxTetrahedronPoints -
 // The tetrahedron: its six edges, the three vertex labels, the points of the data file as
 // markers or coloured dots, and the group legend of the ternary diagram. Everything it shows
 // comes from the two exchange files its Initialize reads.
-class COpenGL_TD_3D : public Renderer {
+// Passar_Punts is the ternary diagram's; nothing in this plug-in calls it, but a host may, and
+// the names it gives replace those of the options file from the next compile on.
+class COpenGL_TD_3D : public Renderer, public TernarySettings, public KeptRecords<TernaryRecords> {
  public:
   static constexpr PluginKind kKind = PluginKind::Quadrel;
   static constexpr int16_t kMarkerMode = 2;
 
   COpenGL_TD_3D() : Renderer(profile_of(kKind)) {}
 
-  std::string graella;  // not read
-
-  // As the ternary diagram's; nothing in this plug-in calls it, but a host may, and the names
-  // it gives replace those of the options file from the next compile on.
-  void Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2, Vector_Punts_PC& VPCtemp,
-                    StringArray& coor_temp);
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
   int16_t display_mode() const { return display_mode_; }
   int16_t record_count() const { return count_; }
   const TetrahedronPoint& record(int32_t r) const { return (*table_)(r); }
-  const std::string& label(int32_t i) const { return records_.coor(i); }
 
  protected:
   bool load_exchange_data() override;
@@ -59,7 +55,6 @@ class COpenGL_TD_3D : public Renderer {
   int16_t display_mode_ = 0;
   int16_t count_ = 0;
   std::unique_ptr<TetrahedronTable> table_ = std::make_unique<TetrahedronTable>();
-  TernaryRecords records_;
 };
 
 }  // namespace plot

@@ -1,20 +1,29 @@
 #pragma once
 
+#include "Tormin_records.h"
 #include "core/com/plugin_builder.h"
+#include "core/com/variant.h"
 #include "logratio3d_renderer.h"
 
 namespace plot {
 
-using alr_3D = SelfLoadingForm<COpenGL_alr_3D>;
-
-// The host may set these; the 3D plot takes its settings from the options file.
-class CDades_ALR_3D {
- public:
-  Boolean formes;
-  int16_t nGrups = 0;
-  double centreX = 0;
-  double centreY = 0;
-  void mostrar() { FormSlot<alr_3D>::get().parametres(); }
+// The name a host must give Passar_Punts' record, so one record is never read as another.
+template <>
+struct RecordName<Vector_Punts_Tormin> {
+  static constexpr const char* value = TORMIN_VECTOR_PUNTS_TORMIN_NAME;
 };
+
+// The 3D log-ratio plot: the host may set the log-ratio settings, but the renderer takes its
+// own from the options file, and computes its coordinates from the data file.
+struct LogRatio3dPlugin {
+  using Renderer = COpenGL_alr_3D;
+  using Settings = LogRatioSettings;
+  static constexpr auto& kSettings = kLogRatioSettings;
+  static constexpr DataSource kData = DataSource::ExchangeFiles;
+  static constexpr std::tuple kRendererMethods{
+      method_row("Calcul_Dades", &COpenGL_alr_3D::Calcul_Dades)};
+};
+
+using CDades_ALR_3D = DataEntry<LogRatio3dPlugin>;
 
 }  // namespace plot

@@ -45,11 +45,6 @@ struct Extremes {
 
 }  // namespace
 
-void COpenGL_alr_3D::Passar_Punts(Vector_Punts_Tormin& VPtemp, StringArray& coor_temp) {
-  passed_ = VPtemp;
-  keep_coordinate_names(passed_names_, coor_temp);
-}
-
 bool COpenGL_alr_3D::load_exchange_data() {
   const bool options = read_exchange_file("\\opcionsALR.qvm", [this](ExchangeReader& in) {
     transformacio_ = in.read_string();
@@ -132,7 +127,8 @@ void COpenGL_alr_3D::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
                        .dot_front = 0,
                        .observation = observation,
                        .centre_x = centreX,
-                       .centre_y = centreY},
+                       .centre_y = centreY,
+                       .groups = nGrups},
                       x, y, z);
 }
 

@@ -5,10 +5,12 @@
 
 #include "Tormin_records.h"
 #include "core/com/double_array2.h"
-#include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
+#include "core/render/kept_records.h"
 #include "core/render/renderer.h"
+#include "plugins/logratio_family/logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
+#include "plugins/logratio_family/logratio_settings.h"
 
 namespace plot {
 
@@ -21,17 +23,15 @@ inline DoubleArray2 tormin_parts_table() {
 
 // The renderer of the 3D log-ratio plot. It reads its own data from the exchange files, turns
 // the four parts of each observation into three log-ratio coordinates, and draws them as the
-// 2D plot draws its own, with a third, red axis.
-class COpenGL_alr_3D : public Renderer {
+// 2D plot draws its own, with a third, red axis. Passar_Punts is part of the interface only:
+// nothing draws what it keeps.
+class COpenGL_alr_3D : public Renderer,
+                       public LogRatioSettings,
+                       public KeptRecords<LogRatioRecords<Vector_Punts_Tormin>> {
  public:
   static constexpr PluginKind kKind = PluginKind::Tormin;
   COpenGL_alr_3D() : Renderer(profile_of(kKind)) {}
 
-  double centreX = 0;
-  double centreY = 0;
-
-  // Kept and never drawn: the interface has it.
-  void Passar_Punts(Vector_Punts_Tormin& VPtemp, StringArray& coor_temp);
   // The additive log-ratios against the fourth part when transformacio is exactly "ALR", else the
   // balances; all three coordinates scaled by one factor so the widest spans at most 1.
   void Calcul_Dades(DoubleArray2& Dades);
@@ -57,9 +57,6 @@ class COpenGL_alr_3D : public Renderer {
   Coordinates coordX_;
   Coordinates coordY_;
   Coordinates coordZ_;
-  // Passar_Punts' storage.
-  Vector_Punts_Tormin passed_{};
-  CoordinateNames passed_names_;
 };
 
 }  // namespace plot

@@ -1,28 +1,19 @@
 #pragma once
 
-#include "core/com/plugin_definition.h"
-#include "core/form/viewer_form.h"
+#include "core/com/plugin_builder.h"
 #include "predictive_region_renderer.h"
 
 namespace plot {
 
-// The predictive-region viewer: caption "VORN_Predictive", the exit button only. Its renderer
-// goes with the window when the window is closed.
-class VORN : public ViewerForm {
- public:
-  VORN() : ViewerForm(profile_of(COpenGL_VORN::kKind)) {}
-
-  void parametres(Vector_VORN& VVORN, StringArray& coor) {
-    ViewerForm::parametres<COpenGL_VORN>([&](COpenGL_VORN& r) { r.Passar_Punts(VVORN, coor); });
-  }
+// The predictive regions: mostrar hands the regions and coor to the renderer; the plot has no
+// settings.
+struct PredictiveRegionPlugin {
+  using Renderer = COpenGL_VORN;
+  using Settings = NoSettings;
+  static constexpr auto& kSettings = kNoSettings;
+  static constexpr DataSource kData = DataSource::MostrarRecords;
 };
 
-// The class the host uses; it has no properties.
-class CDades_vorn {
- public:
-  void mostrar(Vector_VORN& VPVORNt, StringArray& coor) {
-    FormSlot<VORN>::get().parametres(VPVORNt, coor);
-  }
-};
+using CDades_vorn = DataEntry<PredictiveRegionPlugin>;
 
 }  // namespace plot

@@ -11,24 +11,20 @@ std::string predictive_caption(const Vector_VORN& regions) {
          single_text(regions.VPVORN[2].alpha) + "   " + single_text(regions.VPVORN[3].alpha) + " ";
 }
 
-void COpenGL_VORN::Passar_Punts(Vector_VORN& VPtemp, StringArray& coor_temp) {
-  VP_ = VPtemp;
-  copy_vertex_labels(coor_, coor_temp);
-}
-
 void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   const TernaryFrameScope frame;
-  draw_region_frame(*this, coor_);
-  draw_region_caption(*this, predictive_caption(VP_));
+  draw_region_frame(*this, records_.coor);
+  draw_region_caption(*this, predictive_caption(records_.regions));
   draw_regions();
 }
 
 void COpenGL_VORN::draw_regions() {
   glColor3f(0, 0, 0);
+  const Vector_VORN& regions = records_.regions;
   const PrimitiveScope segments(GL_LINES);
-  for (int32_t k = 1; k <= VP_.nNivells; ++k) {
-    const Vector_Punts_VORN& region = element(VP_.VPVORN, k);
+  for (int32_t k = 1; k <= regions.nNivells; ++k) {
+    const Vector_Punts_VORN& region = element(regions.VPVORN, k);
     polyline_segments(region.Punts1, region.long1);
     polyline_segments(region.Punts2, region.long2);
     // The joins close the curve; they need a point on each branch, so an empty or overlong

@@ -10,32 +10,17 @@ namespace {
 
 constexpr int32_t kCurvePoints = PLOT_VORNC_CURVE_POINTS;
 
-std::string text_of(const plot_string& s) {
-  plot_variant v{};
-  v.type = PLOT_STRING;
-  v.value.string = s;
-  return as_string(v);
-}
-
 }  // namespace
 
 std::string confidence_caption(const std::string& alpha) {
   return "VORN Confidence Region. Alpha =  " + alpha + " ";
 }
 
-void COpenGL_VORN_C::Passar_Punts(Vector_Punts_VORN_C& VPtemp, StringArray& coor_temp) {
-  std::string alpha = text_of(VPtemp.alpha);
-  VP_ = VPtemp;
-  alpha_ = std::move(alpha);
-  VP_.alpha = {alpha_.data(), static_cast<int32_t>(alpha_.size())};
-  copy_vertex_labels(coor_, coor_temp);
-}
-
 void COpenGL_VORN_C::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   const TernaryFrameScope frame;
-  draw_region_frame(*this, coor_);
-  draw_region_caption(*this, confidence_caption(alpha_));
+  draw_region_frame(*this, records_.coor);
+  draw_region_caption(*this, confidence_caption(records_.alpha));
   draw_curves();
   if (formes)
     draw_marker_centres();
@@ -44,13 +29,13 @@ void COpenGL_VORN_C::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 }
 
 const Punt& COpenGL_VORN_C::centre(int32_t group) {
-  return element<1>(VP_.Pgrups, group).Geom;
+  return element<1>(records_.groups.Pgrups, group).Geom;
 }
 
 void COpenGL_VORN_C::draw_curves() {
   glColor3f(0, 0, 0);
   for (int32_t g = 1; g <= nGrups; ++g) {
-    const Punt(&curve)[kCurvePoints] = element<1>(VP_.Pgrups, g).Punts;
+    const Punt(&curve)[kCurvePoints] = element<1>(records_.groups.Pgrups, g).Punts;
     const PrimitiveScope segments(GL_LINES);
     polyline_segments(curve, kCurvePoints);
     // Closed whatever the host's last point is.

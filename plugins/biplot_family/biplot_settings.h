@@ -1,53 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <tuple>
 
-#include "core/com/class_table.h"
+#include "core/com/plugin_settings.h"
 #include "core/render/boolean.h"
 
 namespace plot {
 
-// The six flags that steer a biplot, as the host sets them on CDades_biplot and CDades_Havrel.
-// A new object holds false and 0.
-struct BiplotFlags {
+// What steers a biplot, as the host sets it on CDades_biplot and CDades_Havrel. The 2D form
+// hands it to the renderer; the 3D renderer reads its own from the options file. A new object
+// holds false and 0.
+struct BiplotSettings {
   Boolean printeixos;    // true: rays labelled by name; false: numbered, with a legend of names
   Boolean observation;   // true: observations and the group legend are drawn
   Boolean outlier_mark;  // true: outliers get the outlier mark and "= Outliers " is shown
   Boolean labels;        // true: every observation carries its number
   Boolean formes;        // true: black marker shapes by forma; false: dots in their own colour
   int16_t nGrups = 0;    // groups listed in the group legend
-};
-
-// The flags as properties of a data-entry class, in the host's order.
-template <typename C>
-ClassBuilder<C>& add_biplot_flags(ClassBuilder<C>& c) {
-  return c.property("printeixos", &BiplotFlags::printeixos)
-      .property("observation", &BiplotFlags::observation)
-      .property("outlier_mark", &BiplotFlags::outlier_mark)
-      .property("labels", &BiplotFlags::labels)
-      .property("formes", &BiplotFlags::formes)
-      .property("nGrups", &BiplotFlags::nGrups);
-}
-
-// The biplot renderers' own properties; formes and nGrups are every renderer's. centreX and
-// centreY are part of the interface, but no biplot drawing reads them.
-struct BiplotRendererFlags {
+  // The renderer's alone: part of its interface, read by no biplot drawing.
   double centreX = 0;
   double centreY = 0;
-  Boolean printeixos;
-  Boolean observation;
-  Boolean outlier_mark;
-  Boolean labels;
 };
 
-template <typename C>
-ClassBuilder<C>& add_biplot_renderer_flags(ClassBuilder<C>& c) {
-  return c.property("centreX", &BiplotRendererFlags::centreX)
-      .property("centreY", &BiplotRendererFlags::centreY)
-      .property("printeixos", &BiplotRendererFlags::printeixos)
-      .property("observation", &BiplotRendererFlags::observation)
-      .property("outlier_mark", &BiplotRendererFlags::outlier_mark)
-      .property("labels", &BiplotRendererFlags::labels);
-}
+inline constexpr std::tuple kBiplotSettings{
+    setting("printeixos", &BiplotSettings::printeixos),
+    setting("observation", &BiplotSettings::observation),
+    setting("outlier_mark", &BiplotSettings::outlier_mark),
+    setting("labels", &BiplotSettings::labels),
+    setting("formes", &BiplotSettings::formes),
+    setting("nGrups", &BiplotSettings::nGrups),
+    setting("centreX", &BiplotSettings::centreX, SettingOn::RendererOnly),
+    setting("centreY", &BiplotSettings::centreY, SettingOn::RendererOnly),
+};
 
 }  // namespace plot

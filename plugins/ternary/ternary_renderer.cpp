@@ -8,11 +8,6 @@
 
 namespace plot {
 
-void COpenGL_TD::Passar_Punts(Vector_Punts& VPtemp, Vector_Graella& VPtemp2,
-                              Vector_Punts_PC& VPCtemp, StringArray& coor_temp) {
-  records_.copy(VPtemp, VPtemp2, VPCtemp, coor_temp);
-}
-
 COpenGL_TD::Background COpenGL_TD::background() const {
   // Exact comparisons: "PC" or "error" fall through to the grid.
   if (graella == "Error") return Background::Nothing;
@@ -42,18 +37,18 @@ void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 }
 
 PointMark COpenGL_TD::point(int32_t i) const {
-  const Punt& p = element(records_.VP.Punts, i);
+  const Punt& p = element(records_.points.Punts, i);
   return {p.X, p.Y, p.Color, p.forma};
 }
 
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
-  draw_point_markers(markers(), records_.VP.long_, [this](int32_t i) { return point(i); });
+  draw_point_markers(markers(), records_.points.long_, [this](int32_t i) { return point(i); });
   draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
-  draw_point_dots(records_.VP.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
+  draw_point_dots(records_.points.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
   if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
 }
 

@@ -10,7 +10,7 @@
 namespace plot::testing {
 
 // One confidence-region plot shown off screen through CDades_VORN_C, as a host shows it.
-class VorncViewer : public TernaryFrameViewer<VorncViewer, VORN_C, COpenGL_VORN_C> {
+class VorncViewer : public TernaryFrameViewer<VorncViewer, COpenGL_VORN_C> {
  public:
   CDades_VORN_C data;
   StringArray coor{1, {"A", "B", "C"}};

@@ -10,7 +10,7 @@ namespace plot::testing {
 
 // One ternary diagram shown off screen through CDades_Ternary, as a host shows it, in the
 // diagram frame: the triangle (0, 0), (0.5, 0.866), (1, 0).
-class TernaryViewer : public TernaryFrameViewer<TernaryViewer, TD, COpenGL_TD> {
+class TernaryViewer : public TernaryFrameViewer<TernaryViewer, COpenGL_TD> {
  public:
   CDades_Ternary data;
   StringArray coor{1, {"A", "B", "C"}};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <tuple>
+
+#include "core/com/plugin_settings.h"
+#include "core/render/boolean.h"
+
+namespace plot {
+
+// What steers the confidence regions, as the host sets it on CDades_VORN_C. A new object holds
+// false and 0.
+struct ConfidenceRegionSettings {
+  Boolean formes;      // marker shapes instead of coloured dots for the centres
+  int16_t nGrups = 0;  // groups drawn, 1 to 10
+};
+
+inline constexpr std::tuple kConfidenceRegionSettings{
+    setting("formes", &ConfidenceRegionSettings::formes),
+    setting("nGrups", &ConfidenceRegionSettings::nGrups),
+};
+
+}  // namespace plot
