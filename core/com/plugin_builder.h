@@ -9,19 +9,7 @@
 
 namespace plot {
 
-// What the core makes of a plug-in's declaration, a struct P of this shape:
-//
-//   struct LogRatioPlugin {
-//     using Renderer = COpenGL_alr;            // the drawing; its kKind names the profile row
-//     using Settings = LogRatioSettings;       // a base of the renderer
-//     static constexpr auto& kSettings = kLogRatioSettings;  // rows made by setting(...)
-//     static constexpr DataSource kData = DataSource::MostrarRecords;
-//     // optional: static constexpr std::tuple kRendererMethods{method_row("Calcul_Dades", ...)};
-//   };
-//
-// From it: the data-entry class DataEntry<P>, the viewer form PluginForm<P> and the class table
-// (plugin_definition_of<P>).
-
+// Where a plot's data come from.
 enum class DataSource {
   MostrarRecords,  // mostrar takes the records; parametres hands them and the settings over
   ExchangeFiles,   // mostrar takes nothing; the renderer's Initialize reads the files
@@ -37,6 +25,21 @@ template <typename F>
 constexpr MethodRow<F> method_row(std::string_view name, F function) {
   return {name, function};
 }
+inline constexpr std::tuple<> kNoRendererMethods{};
+
+// A plug-in's declaration: its renderer (whose kKind names its row of the profile table), its
+// settings table (the settings struct is a base of the renderer), where its data come from, and
+// any renderer methods of its own. From it the core makes the data-entry class DataEntry<P>, the
+// viewer form PluginForm<P> and the class table plugin_definition_of<P>.
+template <typename R, const auto& kSettingsTable, DataSource kSource,
+          const auto& kMethods = kNoRendererMethods>
+struct Plugin {
+  using Renderer = R;
+  using Settings = typename std::remove_cvref_t<decltype(kSettingsTable)>::Settings;
+  static constexpr const auto& kSettings = kSettingsTable.rows;
+  static constexpr DataSource kData = kSource;
+  static constexpr const auto& kRendererMethods = kMethods;
+};
 
 // The plug-in's one viewer form. parametres makes a fresh renderer; a plot handed its records
 // copies them with Passar_Punts, then takes the host's settings in the table's order; then
@@ -87,7 +90,7 @@ class DataEntry<P, std::tuple<Records...>> : public P::Settings {
 
 // The two classes of the plug-in, data-entry class first, named by its profile row.
 template <typename P>
-PluginDefinition plugin_definition_of() {
+PluginDefinition make_plugin_definition() {
   using R = typename P::Renderer;
   using Data = DataEntry<P>;
   const PluginProfile& profile = profile_of(R::kKind);
@@ -98,12 +101,18 @@ PluginDefinition plugin_definition_of() {
   add_renderer_members(renderer, profile);
   add_setting_properties(renderer, P::kSettings, ClassRole::Renderer);
   renderer.method("Passar_Punts", &R::Passar_Punts);
-  if constexpr (requires { P::kRendererMethods; })
-    std::apply(
-        [&](const auto&... row) { (renderer.method(std::string(row.name), row.function), ...); },
-        P::kRendererMethods);
+  std::apply(
+      [&](const auto&... row) { (renderer.method(std::string(row.name), row.function), ...); },
+      P::kRendererMethods);
   return PluginDefinition{
       &profile, {data.build(), renderer.build()}, &FormSlot<PluginForm<P>>::existing};
+}
+
+// What the plug-in's plugin_definition() returns: its definition, made once.
+template <typename P>
+const PluginDefinition& plugin_definition_of() {
+  static const PluginDefinition definition = make_plugin_definition<P>();
+  return definition;
 }
 
 }  // namespace plot

@@ -29,9 +29,21 @@ constexpr Setting<Settings, T> setting(std::string_view name, T Settings::*membe
   return {name, member, on};
 }
 
+// A plug-in's settings: the struct, and its rows in the order of the interface.
+template <typename S, typename... Rows>
+struct SettingsTable {
+  using Settings = S;
+  std::tuple<Rows...> rows;
+};
+
+template <typename S, typename... T>
+constexpr SettingsTable<S, Setting<S, T>...> settings_table(Setting<S, T>... rows) {
+  return {{rows...}};
+}
+
 // The settings of a plug-in that has none.
 struct NoSettings {};
-inline constexpr std::tuple<> kNoSettings{};
+inline constexpr SettingsTable<NoSettings> kNoSettings{};
 
 enum class ClassRole { DataEntry, Renderer };
 

@@ -79,4 +79,12 @@ class Renderer {
   MarkerLists markers_;
 };
 
+// The renderer of one plug-in, set up from its row of the profile table.
+template <PluginKind Kind>
+class RendererOf : public Renderer {
+ public:
+  static constexpr PluginKind kKind = Kind;
+  RendererOf() : Renderer(profile_of(Kind)) {}
+};
+
 }  // namespace plot

@@ -7,13 +7,7 @@ namespace plot {
 
 // The 3D biplot: the host may set the biplot settings, but the renderer takes its own from the
 // options file, and its data from the other exchange files.
-struct Biplot3dPlugin {
-  using Renderer = COpenGL_Havrel;
-  using Settings = BiplotSettings;
-  static constexpr auto& kSettings = kBiplotSettings;
-  static constexpr DataSource kData = DataSource::ExchangeFiles;
-};
-
+using Biplot3dPlugin = Plugin<COpenGL_Havrel, kBiplotSettings, DataSource::ExchangeFiles>;
 using CDades_Havrel = DataEntry<Biplot3dPlugin>;
 
 }  // namespace plot

@@ -13,11 +13,10 @@ namespace plot {
 // The renderer of the 3D biplot: observations and variable rays in space, drawn from the
 // tables its Initialize fills from the host's exchange files; the options file sets its settings
 // but formes. Passar_Punts is part of the interface only: nothing draws what it keeps.
-class COpenGL_Havrel : public Renderer, public BiplotSettings, public KeptRecords<BiplotRecords3D> {
+class COpenGL_Havrel : public RendererOf<PluginKind::Havrel>,
+                       public BiplotSettings,
+                       public KeptRecords<BiplotRecords3D> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Havrel;
-  COpenGL_Havrel() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
   const HavrelTables& tables() const { return tables_; }

@@ -15,13 +15,7 @@ struct RecordName<pellin::Vector_Punts_arl> {
 
 // The 2D log-ratio plot: mostrar hands the observations and coor to the renderer, then the
 // log-ratio settings.
-struct LogRatioPlugin {
-  using Renderer = COpenGL_alr;
-  using Settings = LogRatioSettings;
-  static constexpr auto& kSettings = kLogRatioSettings;
-  static constexpr DataSource kData = DataSource::MostrarRecords;
-};
-
+using LogRatioPlugin = Plugin<COpenGL_alr, kLogRatioSettings, DataSource::MostrarRecords>;
 using CDades_ALR = DataEntry<LogRatioPlugin>;
 
 }  // namespace plot

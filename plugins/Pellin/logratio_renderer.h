@@ -14,13 +14,10 @@ namespace plot {
 // The renderer of the 2D log-ratio plot: the axes with their names, one mark per observation
 // (a dot in its own colour, or the black marker of its group), the group legend and a blue
 // mark at the centre of the data.
-class COpenGL_alr : public Renderer,
+class COpenGL_alr : public RendererOf<PluginKind::Pellin>,
                     public LogRatioSettings,
                     public KeptRecords<LogRatioRecords<pellin::Vector_Punts_arl>> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Pellin;
-  COpenGL_alr() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
  private:

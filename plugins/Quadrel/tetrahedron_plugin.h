@@ -7,13 +7,7 @@ namespace plot {
 
 // The tetrahedron: the host may set the ternary settings, but the renderer takes everything it
 // shows from its two exchange files.
-struct TetrahedronPlugin {
-  using Renderer = COpenGL_TD_3D;
-  using Settings = TernarySettings;
-  static constexpr auto& kSettings = kTernarySettings;
-  static constexpr DataSource kData = DataSource::ExchangeFiles;
-};
-
+using TetrahedronPlugin = Plugin<COpenGL_TD_3D, kTernarySettings, DataSource::ExchangeFiles>;
 using CDades_Quadrel = DataEntry<TetrahedronPlugin>;
 
 }  // namespace plot

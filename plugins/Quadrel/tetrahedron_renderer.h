@@ -32,12 +32,11 @@ using TetrahedronTable = FixedArray<TetrahedronPoint, 0, kMaxTetrahedronPoints -
 // comes from the two exchange files its Initialize reads.
 // Passar_Punts is the ternary diagram's; nothing in this plug-in calls it, but a host may, and
 // the names it gives replace those of the options file from the next compile on.
-class COpenGL_TD_3D : public Renderer, public TernarySettings, public KeptRecords<TernaryRecords> {
+class COpenGL_TD_3D : public RendererOf<PluginKind::Quadrel>,
+                      public TernarySettings,
+                      public KeptRecords<TernaryRecords> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Quadrel;
   static constexpr int16_t kMarkerMode = 2;
-
-  COpenGL_TD_3D() : Renderer(profile_of(kKind)) {}
 
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 

@@ -15,15 +15,10 @@ struct RecordName<Vector_Punts_Tormin> {
 
 // The 3D log-ratio plot: the host may set the log-ratio settings, but the renderer takes its
 // own from the options file, and computes its coordinates from the data file.
-struct LogRatio3dPlugin {
-  using Renderer = COpenGL_alr_3D;
-  using Settings = LogRatioSettings;
-  static constexpr auto& kSettings = kLogRatioSettings;
-  static constexpr DataSource kData = DataSource::ExchangeFiles;
-  static constexpr std::tuple kRendererMethods{
-      method_row("Calcul_Dades", &COpenGL_alr_3D::Calcul_Dades)};
-};
-
+inline constexpr std::tuple kLogRatio3dMethods{
+    method_row("Calcul_Dades", &COpenGL_alr_3D::Calcul_Dades)};
+using LogRatio3dPlugin =
+    Plugin<COpenGL_alr_3D, kLogRatioSettings, DataSource::ExchangeFiles, kLogRatio3dMethods>;
 using CDades_ALR_3D = DataEntry<LogRatio3dPlugin>;
 
 }  // namespace plot

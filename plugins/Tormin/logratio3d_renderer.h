@@ -25,13 +25,10 @@ inline DoubleArray2 tormin_parts_table() {
 // the four parts of each observation into three log-ratio coordinates, and draws them as the
 // 2D plot draws its own, with a third, red axis. Passar_Punts is part of the interface only:
 // nothing draws what it keeps.
-class COpenGL_alr_3D : public Renderer,
+class COpenGL_alr_3D : public RendererOf<PluginKind::Tormin>,
                        public LogRatioSettings,
                        public KeptRecords<LogRatioRecords<Vector_Punts_Tormin>> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Tormin;
-  COpenGL_alr_3D() : Renderer(profile_of(kKind)) {}
-
   // The additive log-ratios against the fourth part when transformacio is exactly "ALR", else the
   // balances; all three coordinates scaled by one factor so the widest spans at most 1.
   void Calcul_Dades(DoubleArray2& Dades);

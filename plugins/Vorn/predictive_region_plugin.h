@@ -7,13 +7,7 @@ namespace plot {
 
 // The predictive regions: mostrar hands the regions and coor to the renderer; the plot has no
 // settings.
-struct PredictiveRegionPlugin {
-  using Renderer = COpenGL_VORN;
-  using Settings = NoSettings;
-  static constexpr auto& kSettings = kNoSettings;
-  static constexpr DataSource kData = DataSource::MostrarRecords;
-};
-
+using PredictiveRegionPlugin = Plugin<COpenGL_VORN, kNoSettings, DataSource::MostrarRecords>;
 using CDades_vorn = DataEntry<PredictiveRegionPlugin>;
 
 }  // namespace plot

@@ -15,11 +15,9 @@ std::string predictive_caption(const Vector_VORN& regions);
 
 // Nested predictive regions on the ternary frame: outline, vertex names, the caption with the
 // levels, and each region as the closed curve of its two branches. No points, no legend.
-class COpenGL_VORN : public Renderer, public KeptRecords<PredictiveRegionRecords> {
+class COpenGL_VORN : public RendererOf<PluginKind::Vorn>,
+                     public KeptRecords<PredictiveRegionRecords> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Vorn;
-  COpenGL_VORN() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
  private:

@@ -7,13 +7,8 @@ namespace plot {
 
 // The confidence regions: mostrar hands the groups and coor to the renderer, then the
 // settings.
-struct ConfidenceRegionPlugin {
-  using Renderer = COpenGL_VORN_C;
-  using Settings = ConfidenceRegionSettings;
-  static constexpr auto& kSettings = kConfidenceRegionSettings;
-  static constexpr DataSource kData = DataSource::MostrarRecords;
-};
-
+using ConfidenceRegionPlugin =
+    Plugin<COpenGL_VORN_C, kConfidenceRegionSettings, DataSource::MostrarRecords>;
 using CDades_VORN_C = DataEntry<ConfidenceRegionPlugin>;
 
 }  // namespace plot

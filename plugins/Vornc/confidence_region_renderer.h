@@ -16,13 +16,10 @@ std::string confidence_caption(const std::string& alpha);
 // Per-group confidence regions on the ternary frame: outline, vertex names, the caption, each
 // group's closed 60-point curve, and the centres as the group's marker shape or as a dot in the
 // group's colour, with the group legend.
-class COpenGL_VORN_C : public Renderer,
+class COpenGL_VORN_C : public RendererOf<PluginKind::Vornc>,
                        public ConfidenceRegionSettings,
                        public KeptRecords<ConfidenceRegionRecords> {
  public:
-  static constexpr PluginKind kKind = PluginKind::Vornc;
-  COpenGL_VORN_C() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
  private:

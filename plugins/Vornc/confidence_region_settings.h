@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <tuple>
 
 #include "core/com/plugin_settings.h"
 #include "core/render/boolean.h"
@@ -15,9 +14,8 @@ struct ConfidenceRegionSettings {
   int16_t nGrups = 0;  // groups drawn, 1 to 10
 };
 
-inline constexpr std::tuple kConfidenceRegionSettings{
-    setting("formes", &ConfidenceRegionSettings::formes),
-    setting("nGrups", &ConfidenceRegionSettings::nGrups),
-};
+inline constexpr auto kConfidenceRegionSettings =
+    settings_table(setting("formes", &ConfidenceRegionSettings::formes),
+                   setting("nGrups", &ConfidenceRegionSettings::nGrups));
 
 }  // namespace plot

@@ -3,8 +3,7 @@
 namespace plot {
 
 const PluginDefinition& plugin_definition() {
-  static const PluginDefinition definition = plugin_definition_of<BiplotPlugin>();
-  return definition;
+  return plugin_definition_of<BiplotPlugin>();
 }
 
 }  // namespace plot

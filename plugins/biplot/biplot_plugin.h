@@ -7,13 +7,7 @@ namespace plot {
 
 // The 2D biplot: mostrar hands the observations, the rays and coor to the renderer, then the
 // biplot settings.
-struct BiplotPlugin {
-  using Renderer = COpenGL_biplot;
-  using Settings = BiplotSettings;
-  static constexpr auto& kSettings = kBiplotSettings;
-  static constexpr DataSource kData = DataSource::MostrarRecords;
-};
-
+using BiplotPlugin = Plugin<COpenGL_biplot, kBiplotSettings, DataSource::MostrarRecords>;
 using CDades_biplot = DataEntry<BiplotPlugin>;
 
 }  // namespace plot

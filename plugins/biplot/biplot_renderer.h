@@ -12,11 +12,10 @@ namespace plot {
 
 // The 2D biplot: observations as dots or marker shapes with outliers marked, their numbers,
 // the variables' rays with their names or numbers, and the legends around them.
-class COpenGL_biplot : public Renderer, public BiplotSettings, public KeptRecords<BiplotRecords2D> {
+class COpenGL_biplot : public RendererOf<PluginKind::biplot>,
+                       public BiplotSettings,
+                       public KeptRecords<BiplotRecords2D> {
  public:
-  static constexpr PluginKind kKind = PluginKind::biplot;
-  COpenGL_biplot() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
  private:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <tuple>
 
 #include "core/com/plugin_settings.h"
 #include "core/render/boolean.h"
@@ -23,15 +22,13 @@ struct BiplotSettings {
   double centreY = 0;
 };
 
-inline constexpr std::tuple kBiplotSettings{
+inline constexpr auto kBiplotSettings = settings_table(
     setting("printeixos", &BiplotSettings::printeixos),
     setting("observation", &BiplotSettings::observation),
     setting("outlier_mark", &BiplotSettings::outlier_mark),
-    setting("labels", &BiplotSettings::labels),
-    setting("formes", &BiplotSettings::formes),
+    setting("labels", &BiplotSettings::labels), setting("formes", &BiplotSettings::formes),
     setting("nGrups", &BiplotSettings::nGrups),
     setting("centreX", &BiplotSettings::centreX, SettingOn::RendererOnly),
-    setting("centreY", &BiplotSettings::centreY, SettingOn::RendererOnly),
-};
+    setting("centreY", &BiplotSettings::centreY, SettingOn::RendererOnly));
 
 }  // namespace plot

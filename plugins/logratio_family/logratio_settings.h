@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <tuple>
 
 #include "core/com/plugin_settings.h"
 #include "core/render/boolean.h"
@@ -18,11 +17,8 @@ struct LogRatioSettings {
   double centreY = 0;
 };
 
-inline constexpr std::tuple kLogRatioSettings{
-    setting("formes", &LogRatioSettings::formes),
-    setting("nGrups", &LogRatioSettings::nGrups),
-    setting("centreX", &LogRatioSettings::centreX),
-    setting("centreY", &LogRatioSettings::centreY),
-};
+inline constexpr auto kLogRatioSettings = settings_table(
+    setting("formes", &LogRatioSettings::formes), setting("nGrups", &LogRatioSettings::nGrups),
+    setting("centreX", &LogRatioSettings::centreX), setting("centreY", &LogRatioSettings::centreY));
 
 }  // namespace plot

@@ -13,11 +13,10 @@ namespace plot {
 
 // The ternary diagram: the triangle of the frame (0, 0), (0.5, 0.866), (1, 0), its vertex
 // labels, the grid or the principal components behind the data points, and the legends.
-class COpenGL_TD : public Renderer, public TernarySettings, public KeptRecords<TernaryRecords> {
+class COpenGL_TD : public RendererOf<PluginKind::ternary>,
+                   public TernarySettings,
+                   public KeptRecords<TernaryRecords> {
  public:
-  static constexpr PluginKind kKind = PluginKind::ternary;
-  COpenGL_TD() : Renderer(profile_of(kKind)) {}
-
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
  private:

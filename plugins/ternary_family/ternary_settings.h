@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
 
 #include "core/com/plugin_settings.h"
 #include "core/render/boolean.h"
@@ -18,10 +17,8 @@ struct TernarySettings {
   int16_t nGrups = 0;   // groups in the legend
 };
 
-inline constexpr std::tuple kTernarySettings{
-    setting("graella", &TernarySettings::graella),
-    setting("formes", &TernarySettings::formes),
-    setting("nGrups", &TernarySettings::nGrups),
-};
+inline constexpr auto kTernarySettings = settings_table(
+    setting("graella", &TernarySettings::graella), setting("formes", &TernarySettings::formes),
+    setting("nGrups", &TernarySettings::nGrups));
 
 }  // namespace plot
