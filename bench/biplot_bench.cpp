@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "copengl_biplot.h"
+#include "biplot_renderer.h"
 #include "support/scene_bench.h"
 
 namespace plot {

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <memory>
 
-#include "copengl_havrel.h"
+#include "biplot3d_renderer.h"
 #include "exchange_folder.h"
 #include "support/scene_bench.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "copengl_alr.h"
+#include "logratio_renderer.h"
 #include "support/scene_bench.h"
 
 namespace plot {

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "copengl_td_3d.h"
 #include "exchange_folder.h"
 #include "support/scene_bench.h"
+#include "tetrahedron_renderer.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "copengl_vorn.h"
-#include "copengl_vorn_c.h"
+#include "confidence_region_renderer.h"
+#include "predictive_region_renderer.h"
 #include "support/scene_bench.h"
 
 namespace {

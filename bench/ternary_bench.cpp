@@ -5,9 +5,9 @@
 #include <cmath>
 #include <memory>
 
-#include "copengl_td.h"
 #include "support/scene_bench.h"
 #include "support/ternary_points.h"
+#include "ternary_renderer.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "copengl_alr_3d.h"
 #include "exchange_folder.h"
+#include "logratio3d_renderer.h"
 #include "support/scene_bench.h"
 
 namespace plot {

@@ -5,7 +5,8 @@
 
 namespace plot {
 
-// The interface members every COpenGL_ class shares, less those its plug-in lacks.
+// The interface members every COpenGL_ class shares, less those its plug-in lacks. Its
+// settings (formes, nGrups and the plot's own) come from the plug-in's settings table.
 template <typename C>
 ClassBuilder<C>& add_renderer_members(ClassBuilder<C>& builder, const PluginProfile& profile) {
   if (profile.exposes_field_of_view) builder.property("m_fieldOfView", &C::m_fieldOfView);
@@ -13,8 +14,6 @@ ClassBuilder<C>& add_renderer_members(ClassBuilder<C>& builder, const PluginProf
       .property("yAngle", &C::yAngle)
       .property("zAngle", &C::zAngle);
   builder.property("xPunt", &C::xPunt).property("yPunt", &C::yPunt);
-  // The plug-in without marker shapes has no group legend either.
-  if (profile.has_markers) builder.property("formes", &C::formes).property("nGrups", &C::nGrups);
   builder.property("colorp", &C::colorp)
       .property("colorf", &C::colorf)
       .property("colort", &C::colort);

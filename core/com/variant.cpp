@@ -60,12 +60,15 @@ Boolean as_boolean(const plot_variant& value) {
   return Boolean(as_number(value) != 0);
 }
 
+std::string owned_string(const plot_string& s) {
+  if (s.length < 0 || (s.length > 0 && s.data == nullptr)) raise(ErrorNumber::InvalidCall);
+  return std::string(s.data == nullptr ? "" : s.data, static_cast<std::size_t>(s.length));
+}
+
 std::string as_string(const plot_variant& value) {
   if (variant_tag(value) == PLOT_EMPTY) return {};
   if (variant_tag(value) != PLOT_STRING) raise(ErrorNumber::TypeMismatch);
-  const plot_string& s = value.value.string;
-  if (s.length < 0 || (s.length > 0 && s.data == nullptr)) raise(ErrorNumber::InvalidCall);
-  return std::string(s.data == nullptr ? "" : s.data, static_cast<std::size_t>(s.length));
+  return owned_string(value.value.string);
 }
 
 StringArray as_strings(const plot_variant& value) {
@@ -76,12 +79,7 @@ StringArray as_strings(const plot_variant& value) {
   if (count < 0 || (count > 0 && array.items == nullptr)) raise(ErrorNumber::InvalidCall);
   std::vector<std::string> items;
   items.reserve(static_cast<std::size_t>(count));
-  for (int64_t i = 0; i < count; ++i) {
-    plot_variant item{};
-    item.type = PLOT_STRING;
-    item.value.string = array.items[i];
-    items.push_back(as_string(item));
-  }
+  for (int64_t i = 0; i < count; ++i) items.push_back(owned_string(array.items[i]));
   return StringArray(array.lower, std::move(items));
 }
 

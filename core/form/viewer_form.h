@@ -21,7 +21,7 @@ class ViewerForm : public FormEvents {
   const PluginProfile& profile() const { return profile_; }
 
   // parametres: a fresh renderer replaces the previous one; `hand_over` is the plot's own
-  // step (Passar_Punts and the flags); then Initialize, whose result is not examined, and
+  // step (Passar_Punts and the settings); then Initialize, whose result is not examined, and
   // the modeless show. A run-time error ends it there and the window is not shown.
   template <typename R>
   R& parametres(const std::function<void(R&)>& hand_over) {

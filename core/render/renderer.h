@@ -14,7 +14,8 @@
 namespace plot {
 
 // The common part of every COpenGL_ class: rendering context, glyph lists, camera, frame,
-// text output and marker shapes. Each plot adds its records, Passar_Punts and DrawAxes.
+// text output and marker shapes. Each plot adds its settings, its records with Passar_Punts,
+// and DrawAxes.
 class Renderer {
  public:
   explicit Renderer(const PluginProfile& profile);
@@ -31,8 +32,6 @@ class Renderer {
   float zAngle = 0;
   double xPunt = 0;
   double yPunt = 0;
-  Boolean formes;
-  int16_t nGrups = 0;
   int16_t colorp = 0;
   int16_t colorf = 0;
   int16_t colort = 0;
@@ -85,5 +84,13 @@ class Renderer {
 // The renderers alive in the plug-in, and how many of them hold a rendering context.
 int32_t live_renderer_count();
 int32_t live_context_count();
+
+// The renderer of one plug-in, set up from its row of the profile table.
+template <PluginKind Kind>
+class RendererOf : public Renderer {
+ public:
+  static constexpr PluginKind kKind = Kind;
+  RendererOf() : Renderer(profile_of(Kind)) {}
+};
 
 }  // namespace plot

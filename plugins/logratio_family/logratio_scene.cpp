@@ -51,11 +51,6 @@ void draw_names(Renderer& renderer, std::span<const std::string> names, int32_t 
 
 }  // namespace
 
-void keep_coordinate_names(CoordinateNames& names, const StringArray& coor) {
-  names(1) = coor(1);
-  names(2) = coor(2);
-}
-
 void draw_logratio_scene(Renderer& renderer, const LogRatioScene& scene, int32_t x, int32_t y,
                          int32_t z) {
   const MatrixScope plot;
@@ -64,13 +59,13 @@ void draw_logratio_scene(Renderer& renderer, const LogRatioScene& scene, int32_t
 
   if (scene.marks == ObservationMarks::GroupShapes) {
     draw_point_markers(renderer.markers(), scene.count, scene.observation);
-    draw_group_legend(renderer, kLegend, LegendSample::MarkerShape, renderer.nGrups);
+    draw_group_legend(renderer, kLegend, LegendSample::MarkerShape, scene.groups);
     // The marker lists leave no point size of their own unless shape 3 was drawn: the
     // centre mark is set to the dots' size so it looks the same in both modes.
     glPointSize(kPointSize);
   } else {
     draw_point_dots(scene.count, kPointSize, scene.dot_front, scene.observation);
-    draw_group_legend(renderer, kLegend, LegendSample::ColourDot, renderer.nGrups);
+    draw_group_legend(renderer, kLegend, LegendSample::ColourDot, scene.groups);
   }
 
   glColor3f(0, 0, 1);

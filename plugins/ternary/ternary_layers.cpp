@@ -1,25 +1,26 @@
 // What the ternary diagram draws behind its points: the principal components or the grid.
-#include "copengl_td.h"
 #include "core/render/gl_scope.h"
 #include "core/text/number_text.h"
 #include "plugins/ternary_family/ternary_frame.h"
+#include "ternary_renderer.h"
 #include "ternary_texts.h"
 
 namespace plot {
 
 void COpenGL_TD::draw_components() {
+  const Vector_Punts_PC& components = records_.components;
   glRasterPos3f(-0.4f, 1.1f, 0);
   glPrint("Cumulative proportion explained: ");
   glRasterPos3f(-0.3f, 1.045f, 0);
-  glPrint(with_blank(single_text(records_.VPC.cpe[0])));
+  glPrint(with_blank(single_text(components.cpe[0])));
   glRasterPos3f(-0.3f, 1.0f, 0);
-  glPrint(with_blank(single_text(records_.VPC.cpe[1])));
+  glPrint(with_blank(single_text(components.cpe[1])));
   glRasterPos3f(-0.4f, 0.9f, 0);
   glPrint("Principal components ");
   glRasterPos3f(-0.3f, 0.845f, 0);
-  glPrint(coefficient_row(records_.VPC.pc, 0));
+  glPrint(coefficient_row(components.pc, 0));
   glRasterPos3f(-0.3f, 0.8f, 0);
-  glPrint(coefficient_row(records_.VPC.pc, 3));
+  glPrint(coefficient_row(components.pc, 3));
 
   glColor3f(1, 0, 0);
   {
@@ -28,7 +29,7 @@ void COpenGL_TD::draw_components() {
     glVertex3f(-0.32f, 1.06f, 0);
     glVertex3f(-0.4f, 0.86f, 0);
     glVertex3f(-0.32f, 0.86f, 0);
-    polyline_segments(records_.VPC.Punts1, records_.VPC.long1);
+    polyline_segments(components.Punts1, components.long1);
   }
   glColor3f(0, 0, 1);
   const DashScope dashed;
@@ -37,14 +38,15 @@ void COpenGL_TD::draw_components() {
   glVertex3f(-0.32f, 1.01f, 0);
   glVertex3f(-0.4f, 0.81f, 0);
   glVertex3f(-0.32f, 0.81f, 0);
-  polyline_segments(records_.VPC.Punts2, records_.VPC.long2);
+  polyline_segments(components.Punts2, components.long2);
 }
 
 void COpenGL_TD::draw_grid() {
-  Vector_Punts_Graella& f1 = element(records_.VG.VPG, 1);
-  Vector_Punts_Graella& f2 = element(records_.VG.VPG, 2);
-  Vector_Punts_Graella& f3 = element(records_.VG.VPG, 3);
-  const int32_t lines = records_.VG.nPuntsGrid;
+  const Vector_Graella& grid = records_.grid;
+  const Vector_Punts_Graella& f1 = element(grid.VPG, 1);
+  const Vector_Punts_Graella& f2 = element(grid.VPG, 2);
+  const Vector_Punts_Graella& f3 = element(grid.VPG, 3);
+  const int32_t lines = grid.nPuntsGrid;
   glColor3f(1, 0, 0);
   {
     const DashScope dashed;

@@ -21,21 +21,20 @@ struct RecordName<Vector_Punts_PC> {
   static constexpr const char* value = PLOT_VECTOR_PUNTS_PC_NAME;
 };
 
-// What Passar_Punts keeps in the ternary diagram and the tetrahedron: the three records and
-// the vertex names.
+// What the ternary diagram and the tetrahedron keep of Passar_Punts: the three records whole,
+// then the vertex names coor_temp(1) to (3); a name missing from coor_temp is "Subscript out
+// of range", after the records were copied.
 struct TernaryRecords {
-  Vector_Punts VP{};
-  Vector_Graella VG{};
-  Vector_Punts_PC VPC{};
+  Vector_Punts points{};
+  Vector_Graella grid{};
+  Vector_Punts_PC components{};
   VertexLabels coor;
 
-  // The records whole, then coor_temp(1) to (3); a name missing from coor_temp is "Subscript
-  // out of range", after the records were copied.
-  void copy(const Vector_Punts& VPtemp, const Vector_Graella& VPtemp2,
-            const Vector_Punts_PC& VPCtemp, const StringArray& coor_temp) {
-    VP = VPtemp;
-    VG = VPtemp2;
-    VPC = VPCtemp;
+  void copy(Vector_Punts& VPtemp, Vector_Graella& VPtemp2, Vector_Punts_PC& VPCtemp,
+            StringArray& coor_temp) {
+    points = VPtemp;
+    grid = VPtemp2;
+    components = VPCtemp;
     copy_vertex_labels(coor, coor_temp);
   }
 };

@@ -163,8 +163,17 @@ TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
     plot_object* renderer = nullptr;
     plot_error error{};
     ASSERT_EQ(l.create(p.renderer_class.c_str(), &renderer, &error), 0);
-    plot_variant fov{};
-    EXPECT_EQ(l.get(renderer, "m_fieldOfView", &fov, &error), p.name == "Vorn" ? 5 : 0);
+    plot_variant value{};
+    EXPECT_EQ(l.get(renderer, "m_fieldOfView", &value, &error), p.name == "Vorn" ? 5 : 0);
+    // The renderer has every setting of its data class; the biplots' also a centre of their own.
+    std::vector<std::string> settings = p.data_properties;
+    if (p.name == "biplot" || p.name == "Havrel")
+      settings.insert(settings.end(), {"centreX", "centreY"});
+    for (const std::string& setting : settings) {
+      EXPECT_EQ(l.get(renderer, setting.c_str(), &value, &error), 0) << setting;
+      l.variant_clear(&value);
+    }
+    EXPECT_EQ(l.get(renderer, "formes", &value, &error), p.name == "Vorn" ? 5 : 0);
     EXPECT_EQ(l.call(renderer, "SetViewPort", nullptr, 0, nullptr, &error),
               p.name == "Vorn" ? 5 : 0);
     // Without a context the drawing methods do nothing; a wrong argument count or type is an error.

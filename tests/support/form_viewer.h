@@ -9,9 +9,9 @@ namespace plot::testing {
 // it is shown (the form stays loaded, as after a user's session).
 enum class Leftover { Unload, UserClose };
 
-// The test viewer of a plug-in whose one form is `Form` and whose renderer is `R`, seen through
-// 15 degrees without a shift unless `Viewer` says otherwise.
-template <typename Viewer, typename Form, typename R, Leftover leftover = Leftover::Unload>
+// The test viewer of the linked plug-in, whose renderer is `R`, seen through 15 degrees without a
+// shift unless `Viewer` says otherwise.
+template <typename Viewer, typename R, Leftover leftover = Leftover::Unload>
 class FormViewer : public PlotViewer<Viewer> {
  public:
   static constexpr PluginKind kKind = R::kKind;
@@ -19,7 +19,7 @@ class FormViewer : public PlotViewer<Viewer> {
   static constexpr Vec3 kShift = {0, 0, 0};
 
   FormViewer() {
-    ViewerForm* form = FormSlot<Form>::existing();
+    ViewerForm* form = plugin_definition().existing_form();
     if (form == nullptr) return;
     if constexpr (leftover == Leftover::Unload)
       form->window().unload();
@@ -27,7 +27,7 @@ class FormViewer : public PlotViewer<Viewer> {
       form->window().user_close();
   }
 
-  static ViewerForm& form() { return *FormSlot<Form>::existing(); }
+  static ViewerForm& form() { return *plugin_definition().existing_form(); }
   static R& renderer() { return static_cast<R&>(*form().renderer()); }
 
   // A model point through the camera as it is now: the renderer's field of view and angles.
@@ -42,8 +42,8 @@ class FormViewer : public PlotViewer<Viewer> {
 
 // The plots on the ternary frame: positions are in that frame, which the drawing shifts by
 // (-0.5, -0.5), seen through 25 degrees.
-template <typename Viewer, typename Form, typename R>
-class TernaryFrameViewer : public FormViewer<Viewer, Form, R> {
+template <typename Viewer, typename R>
+class TernaryFrameViewer : public FormViewer<Viewer, R> {
  public:
   static constexpr double kFieldOfView = 25;
   static constexpr Vec3 kShift = {-0.5, -0.5, 0};

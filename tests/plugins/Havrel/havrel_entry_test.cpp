@@ -11,7 +11,7 @@ TEST(HavrelEntry, EveryMostrarReusesTheOneFormWithAFreshRenderer) {
   HavrelViewer v;
   v.write_files({.nGrups = 2, .observation = false});
   v.show();
-  ViewerForm* form = FormSlot<bi_3D>::existing();
+  ViewerForm* form = plugin_definition().existing_form();
   ASSERT_NE(form, nullptr);
   auto* first = dynamic_cast<COpenGL_Havrel*>(form->renderer());
   ASSERT_NE(first, nullptr);
@@ -26,7 +26,7 @@ TEST(HavrelEntry, EveryMostrarReusesTheOneFormWithAFreshRenderer) {
 
   v.write_files({.nGrups = 3, .observation = false});
   v.show();
-  EXPECT_EQ(FormSlot<bi_3D>::existing(), form);
+  EXPECT_EQ(plugin_definition().existing_form(), form);
   auto* second = dynamic_cast<COpenGL_Havrel*>(form->renderer());
   ASSERT_NE(second, nullptr);
   EXPECT_NE(second, first);

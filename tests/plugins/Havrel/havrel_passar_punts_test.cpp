@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "havrel_classes.h"
+#include "biplot3d_plugin.h"
 
 namespace plot {
 namespace {
@@ -23,11 +23,11 @@ TEST(HavrelPassarPunts, KeepsItsOwnCopiesOnceTheHostReusesItsRecords) {
   std::strcpy(name, "Zz");
   points->Punts[50].z = 9;
 
-  EXPECT_DOUBLE_EQ(renderer->passed_points().Punts[50].z, 0.3);
-  EXPECT_EQ(renderer->passed_rays().nomeixos(20), "Ca");
-  EXPECT_DOUBLE_EQ(renderer->passed_rays().Punts[20].z, -0.5);
-  EXPECT_EQ(renderer->passed_rays().rang, 20);
-  EXPECT_EQ(renderer->passed_coor(3), "PC3");
+  EXPECT_DOUBLE_EQ(renderer->records().observations.Punts[50].z, 0.3);
+  EXPECT_EQ(renderer->records().rays.nomeixos(20), "Ca");
+  EXPECT_DOUBLE_EQ(renderer->records().rays.Punts[20].z, -0.5);
+  EXPECT_EQ(renderer->records().rays.rang, 20);
+  EXPECT_EQ(renderer->records().coor(3), "PC3");
   EXPECT_EQ(renderer->tables().nPunts, 0);
 }
 

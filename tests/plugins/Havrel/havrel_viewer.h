@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "biplot3d_plugin.h"
 #include "exchange/exchange_test_support.h"
 #include "exchange_folder.h"
-#include "havrel_classes.h"
 #include "support/form_viewer.h"
 
 namespace plot::testing {
@@ -31,7 +31,7 @@ struct HavrelOptions {
 
 // One 3D biplot shown off screen through CDades_Havrel, from exchange files written into a
 // profile folder of the test's own.
-class HavrelViewer : public FormViewer<HavrelViewer, bi_3D, COpenGL_Havrel, Leftover::UserClose> {
+class HavrelViewer : public FormViewer<HavrelViewer, COpenGL_Havrel, Leftover::UserClose> {
  public:
   std::filesystem::path file(const std::string& name) const { return profile.file(name); }
   bool exists(const std::string& name) const { return std::filesystem::exists(file(name)); }

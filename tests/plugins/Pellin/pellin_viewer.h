@@ -3,14 +3,13 @@
 #include <array>
 #include <memory>
 
-#include "alr_form.h"
-#include "cdades_alr.h"
+#include "logratio_plugin.h"
 #include "support/form_viewer.h"
 
 namespace plot::testing {
 
 // One Pellin plot shown off screen through CDades_ALR, as the host would show it.
-class PellinViewer : public FormViewer<PellinViewer, alr, COpenGL_alr, Leftover::UserClose> {
+class PellinViewer : public FormViewer<PellinViewer, COpenGL_alr, Leftover::UserClose> {
  public:
   pellin::Vector_Punts_arl& record() { return *record_; }
   CDades_ALR data;

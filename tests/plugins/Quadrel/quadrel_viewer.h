@@ -5,15 +5,15 @@
 
 #include "exchange/exchange_test_support.h"
 #include "exchange_folder.h"
-#include "quadrel_classes.h"
 #include "support/form_viewer.h"
+#include "tetrahedron_plugin.h"
 
 namespace plot::testing {
 
 // The tetrahedron shown off screen through CDades_Quadrel, from the two files written into a
 // profile folder of its own. Positions are in the tetrahedron frame, which the drawing shifts
 // by (-0.5, -0.5, 0).
-class QuadrelViewer : public TernaryFrameViewer<QuadrelViewer, TD_3D, COpenGL_TD_3D> {
+class QuadrelViewer : public TernaryFrameViewer<QuadrelViewer, COpenGL_TD_3D> {
  public:
   static constexpr const char* kOptions = "opcionsTernary.qvm";
   static constexpr const char* kData = "dadesTernary.qvm";

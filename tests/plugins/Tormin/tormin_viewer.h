@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "exchange_folder.h"
+#include "logratio3d_plugin.h"
 #include "support/form_viewer.h"
-#include "tormin_classes.h"
 
 namespace plot::testing {
 
@@ -26,7 +26,7 @@ struct TorminOptions {
 
 // One Tormin plot shown off screen through CDades_ALR_3D, from exchange files written by the
 // host's own writer into a private profile folder.
-class TorminViewer : public FormViewer<TorminViewer, alr_3D, COpenGL_alr_3D, Leftover::UserClose> {
+class TorminViewer : public FormViewer<TorminViewer, COpenGL_alr_3D, Leftover::UserClose> {
  public:
   static constexpr double kFieldOfView = 10;
   static constexpr const char* kOptions = "\\opcionsALR.qvm";

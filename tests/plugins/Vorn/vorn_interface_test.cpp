@@ -37,7 +37,7 @@ class VornInterface : public ::testing::Test {
   }
 
   int32_t mostrar(int32_t lower = 1, int32_t upper = 3, const char* name = PLOT_VECTOR_VORN_NAME) {
-    if (ViewerForm* form = FormSlot<VORN>::existing()) form->window().unload();
+    if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     std::vector<plot_string> names;
     plot_variant arguments[2] = {record_argument(name, &v.regions(), sizeof(Vector_VORN)),
                                  names_argument(lower, upper, names)};
@@ -85,11 +85,11 @@ TEST_F(VornInterface, CoorAndRecordAreChecked) {
 
 TEST_F(VornInterface, ClosingReleasesTheRendererWithItsData) {
   ASSERT_EQ(mostrar(), 0);
-  EXPECT_EQ(v.renderer().regions().VPVORN[3].long2, 101);
+  EXPECT_EQ(v.renderer().records().regions.VPVORN[3].long2, 101);
   plot_error error{};
   EXPECT_EQ(plot_viewer_close(&error), 0) << error.text;
   EXPECT_EQ(plot_viewer_shown(), 0);
-  EXPECT_EQ(FormSlot<VORN>::existing()->renderer(), nullptr);
+  EXPECT_EQ(plugin_definition().existing_form()->renderer(), nullptr);
   EXPECT_TRUE(v.log.messages.empty());
 }
 

@@ -2,13 +2,13 @@
 
 #include <memory>
 
+#include "predictive_region_plugin.h"
 #include "support/form_viewer.h"
-#include "vorn_form.h"
 
 namespace plot::testing {
 
 // One predictive-region plot shown off screen through CDades_vorn, as a host shows it.
-class VornViewer : public TernaryFrameViewer<VornViewer, VORN, COpenGL_VORN> {
+class VornViewer : public TernaryFrameViewer<VornViewer, COpenGL_VORN> {
  public:
   CDades_vorn data;
   StringArray coor{1, {"A", "B", "C"}};

@@ -25,7 +25,7 @@ class VorncInterface : public ::testing::Test {
   }
 
   int32_t mostrar(plot_string alpha, int32_t lower = 1, int32_t upper = 3) {
-    if (ViewerForm* form = FormSlot<VORN_C>::existing()) form->window().unload();
+    if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     v.groups().alpha = alpha;
     std::vector<plot_string> names;
     plot_variant arguments[2] = {
@@ -70,9 +70,9 @@ TEST_F(VorncInterface, TheLevelIsCopiedOutOfTheHostsMemory) {
   std::string text = "0.99";
   ASSERT_EQ(mostrar({text.data(), 4}), 0);
   text = "XXXX";  // the host reuses its text once mostrar returns
-  EXPECT_EQ(v.renderer().alpha(), "0.99");
-  EXPECT_NE(v.renderer().groups().alpha.data, text.data());
-  EXPECT_EQ(std::string(v.renderer().groups().alpha.data, 4), "0.99");
+  EXPECT_EQ(v.renderer().records().alpha, "0.99");
+  EXPECT_NE(v.renderer().records().groups.alpha.data, text.data());
+  EXPECT_EQ(std::string(v.renderer().records().groups.alpha.data, 4), "0.99");
 }
 
 }  // namespace

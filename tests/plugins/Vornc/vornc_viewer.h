@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
+#include "confidence_region_plugin.h"
 #include "support/form_viewer.h"
-#include "vorn_c_form.h"
 
 namespace plot::testing {
 
 // One confidence-region plot shown off screen through CDades_VORN_C, as a host shows it.
-class VorncViewer : public TernaryFrameViewer<VorncViewer, VORN_C, COpenGL_VORN_C> {
+class VorncViewer : public TernaryFrameViewer<VorncViewer, COpenGL_VORN_C> {
  public:
   CDades_VORN_C data;
   StringArray coor{1, {"A", "B", "C"}};

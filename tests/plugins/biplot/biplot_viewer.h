@@ -4,14 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "bi_form.h"
-#include "cdades_biplot.h"
+#include "biplot_plugin.h"
 #include "support/form_viewer.h"
 
 namespace plot::testing {
 
 // One 2D biplot shown off screen through CDades_biplot, as the host would show it.
-class BiplotViewer : public FormViewer<BiplotViewer, bi, COpenGL_biplot, Leftover::UserClose> {
+class BiplotViewer : public FormViewer<BiplotViewer, COpenGL_biplot, Leftover::UserClose> {
  public:
   CDades_biplot data;
   StringArray coor{1, {"PC1", "PC2", "PC3"}};

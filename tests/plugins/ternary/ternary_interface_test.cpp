@@ -29,7 +29,7 @@ class TernaryInterface : public ::testing::Test {
   // mostrar with `coor` bounded lower To upper; the error number, 0 for none.
   int32_t mostrar(int32_t lower = 1, int32_t upper = 3,
                   const char* grid_name = PLOT_VECTOR_GRAELLA_NAME) {
-    if (ViewerForm* form = FormSlot<TD>::existing()) form->window().unload();
+    if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     std::vector<plot_string> names;
     plot_variant arguments[4] = {
         record_argument(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
@@ -100,23 +100,23 @@ TEST_F(TernaryInterface, CoorNeedsElementsOneToThree) {
   EXPECT_EQ(mostrar(2, 4), 9);
   EXPECT_EQ(mostrar(1, 3), 0);
   EXPECT_EQ(mostrar(0, 5), 0);
-  EXPECT_EQ(v.renderer().label(1), "B");  // element 1 of 0 To 5
-  EXPECT_EQ(v.renderer().label(3), "D");
+  EXPECT_EQ(v.renderer().records().coor(1), "B");  // element 1 of 0 To 5
+  EXPECT_EQ(v.renderer().records().coor(3), "D");
 }
 
 TEST_F(TernaryInterface, RecordsAreCheckedByNameAndCopied) {
   EXPECT_EQ(mostrar(1, 3, PLOT_VECTOR_PUNTS_NAME), 13);
   EXPECT_EQ(mostrar(), 0);
-  ViewerForm* first = FormSlot<TD>::existing();
+  ViewerForm* first = plugin_definition().existing_form();
   Renderer* first_renderer = first->renderer();
   // The renderer has its own copy: the host's later change is not drawn.
   v.points().Punts[0].X = 0.9;
-  EXPECT_EQ(v.renderer().points().Punts[0].X, 0.2);
+  EXPECT_EQ(v.renderer().records().points.Punts[0].X, 0.2);
   // A second mostrar reuses the form with a new renderer and the new data.
   EXPECT_EQ(mostrar(), 0);
-  EXPECT_EQ(FormSlot<TD>::existing(), first);
+  EXPECT_EQ(plugin_definition().existing_form(), first);
   EXPECT_NE(first->renderer(), first_renderer);
-  EXPECT_EQ(v.renderer().points().Punts[0].X, 0.9);
+  EXPECT_EQ(v.renderer().records().points.Punts[0].X, 0.9);
 }
 
 }  // namespace

@@ -4,13 +4,13 @@
 #include <memory>
 
 #include "support/form_viewer.h"
-#include "td_form.h"
+#include "ternary_plugin.h"
 
 namespace plot::testing {
 
 // One ternary diagram shown off screen through CDades_Ternary, as a host shows it, in the
 // diagram frame: the triangle (0, 0), (0.5, 0.866), (1, 0).
-class TernaryViewer : public TernaryFrameViewer<TernaryViewer, TD, COpenGL_TD> {
+class TernaryViewer : public TernaryFrameViewer<TernaryViewer, COpenGL_TD> {
  public:
   CDades_Ternary data;
   StringArray coor{1, {"A", "B", "C"}};

@@ -1,0 +1,9 @@
+#include "tetrahedron_plugin.h"
+
+namespace plot {
+
+const PluginDefinition& plugin_definition() {
+  return plugin_definition_of<TetrahedronPlugin>();
+}
+
+}  // namespace plot

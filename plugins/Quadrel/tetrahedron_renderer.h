@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/com/string_array.h"
+#include "core/errors/fixed_array.h"
+#include "core/render/kept_records.h"
+#include "core/render/point_marks.h"
+#include "core/render/renderer.h"
+#include "plugins/ternary_family/ternary_records.h"
+#include "plugins/ternary_family/ternary_settings.h"
+
+namespace plot {
+
+class ExchangeReader;
+
+// One record of the data file: a point in the tetrahedron frame and its group.
+struct TetrahedronPoint {
+  double x;
+  double y;
+  double z;
+  double group;  // 1 to 10: the marker shape, or the colour rounded half to even
+};
+
+inline constexpr int32_t kMaxTetrahedronPoints = 6000;
+using TetrahedronTable = FixedArray<TetrahedronPoint, 0, kMaxTetrahedronPoints - 1>;
+
+// The tetrahedron: its six edges, the three vertex labels, the points of the data file as
+// markers or coloured dots, and the group legend of the ternary diagram. Everything it shows
+// comes from the two exchange files its Initialize reads.
+// Passar_Punts is the ternary diagram's; nothing in this plug-in calls it, but a host may, and
+// the names it gives replace those of the options file from the next compile on.
+class COpenGL_TD_3D : public RendererOf<PluginKind::Quadrel>,
+                      public TernarySettings,
+                      public KeptRecords<TernaryRecords> {
+ public:
+  static constexpr int16_t kMarkerMode = 2;
+
+  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
+
+  int16_t display_mode() const { return display_mode_; }
+  int16_t record_count() const { return count_; }
+  const TetrahedronPoint& record(int32_t r) const { return (*table_)(r); }
+
+ protected:
+  bool load_exchange_data() override;
+
+ private:
+  void read_options(ExchangeReader& in);
+  void read_points(ExchangeReader& in);
+
+  int16_t display_mode_ = 0;
+  int16_t count_ = 0;
+  std::unique_ptr<TetrahedronTable> table_ = std::make_unique<TetrahedronTable>();
+};
+
+}  // namespace plot

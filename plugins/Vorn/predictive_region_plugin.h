@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/com/plugin_builder.h"
+#include "predictive_region_renderer.h"
+
+namespace plot {
+
+// The predictive regions: mostrar hands the regions and coor to the renderer; the plot has no
+// settings.
+using PredictiveRegionPlugin = Plugin<COpenGL_VORN, kNoSettings, DataSource::MostrarRecords>;
+using CDades_vorn = DataEntry<PredictiveRegionPlugin>;
+
+}  // namespace plot

@@ -1,0 +1,39 @@
+#include "predictive_region_renderer.h"
+
+#include "core/render/gl_scope.h"
+#include "core/text/number_text.h"
+#include "plugins/ternary_family/region_frame.h"
+
+namespace plot {
+
+std::string predictive_caption(const Vector_VORN& regions) {
+  return "VORN Predictive Region. Alpha =  " + single_text(regions.VPVORN[1].alpha) + "   " +
+         single_text(regions.VPVORN[2].alpha) + "   " + single_text(regions.VPVORN[3].alpha) + " ";
+}
+
+void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
+  Renderer::DrawAxes(x, y, z);
+  const TernaryFrameScope frame;
+  draw_region_frame(*this, records_.coor);
+  draw_region_caption(*this, predictive_caption(records_.regions));
+  draw_regions();
+}
+
+void COpenGL_VORN::draw_regions() {
+  glColor3f(0, 0, 0);
+  const Vector_VORN& regions = records_.regions;
+  const PrimitiveScope segments(GL_LINES);
+  for (int32_t k = 1; k <= regions.nNivells; ++k) {
+    const Vector_Punts_VORN& region = element(regions.VPVORN, k);
+    polyline_segments(region.Punts1, region.long1);
+    polyline_segments(region.Punts2, region.long2);
+    // The joins close the curve; they need a point on each branch, so an empty or overlong
+    // branch raises here.
+    frame_vertex(element(region.Punts1, 0));
+    frame_vertex(element(region.Punts2, 0));
+    frame_vertex(element(region.Punts1, int32_t{region.long1} - 1));
+    frame_vertex(element(region.Punts2, int32_t{region.long2} - 1));
+  }
+}
+
+}  // namespace plot

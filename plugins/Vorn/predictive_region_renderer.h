@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/render/kept_records.h"
+#include "core/render/renderer.h"
+#include "predictive_region_records.h"
+
+namespace plot {
+
+// "VORN Predictive Region. Alpha =  " and the levels of regions 1 to 3, three blanks apart,
+// whatever the number of regions drawn.
+std::string predictive_caption(const Vector_VORN& regions);
+
+// Nested predictive regions on the ternary frame: outline, vertex names, the caption with the
+// levels, and each region as the closed curve of its two branches. No points, no legend.
+class COpenGL_VORN : public RendererOf<PluginKind::Vorn>,
+                     public KeptRecords<PredictiveRegionRecords> {
+ public:
+  void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
+
+ private:
+  void draw_regions();
+};
+
+}  // namespace plot

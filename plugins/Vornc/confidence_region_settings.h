@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/com/plugin_settings.h"
+#include "core/render/boolean.h"
+
+namespace plot {
+
+// What steers the confidence regions, as the host sets it on CDades_VORN_C. A new object holds
+// false and 0.
+struct ConfidenceRegionSettings {
+  Boolean formes;      // marker shapes instead of coloured dots for the centres
+  int16_t nGrups = 0;  // groups drawn, 1 to 10
+};
+
+inline constexpr auto kConfidenceRegionSettings =
+    settings_table(setting("formes", &ConfidenceRegionSettings::formes),
+                   setting("nGrups", &ConfidenceRegionSettings::nGrups));
+
+}  // namespace plot

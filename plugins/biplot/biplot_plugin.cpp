@@ -1,0 +1,9 @@
+#include "biplot_plugin.h"
+
+namespace plot {
+
+const PluginDefinition& plugin_definition() {
+  return plugin_definition_of<BiplotPlugin>();
+}
+
+}  // namespace plot
