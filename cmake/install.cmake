@@ -5,8 +5,8 @@ include(CMakePackageConfigHelpers)
 
 set(PLOT_INSTALL_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/compositional-plots)
 # The C headers a host compiles with (the plug-in folders also hold C++ headers of their own).
-file(GLOB plot_public_headers ${PROJECT_SOURCE_DIR}/include/*.h)
-list(APPEND plot_public_headers ${PROJECT_SOURCE_DIR}/plugins/Pellin/Pellin_records.h)
+set(plot_public_headers ${PLOT_PUBLIC_HEADERS}
+  ${PROJECT_SOURCE_DIR}/plugins/Pellin/Pellin_records.h)
 install(FILES ${plot_public_headers} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/compositional-plots.pc.in
