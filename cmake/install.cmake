@@ -4,10 +4,7 @@
 include(CMakePackageConfigHelpers)
 
 set(PLOT_INSTALL_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/compositional-plots)
-# The C headers a host compiles with (the plug-in folders also hold C++ headers of their own).
-set(plot_public_headers ${PLOT_PUBLIC_HEADERS}
-  ${PROJECT_SOURCE_DIR}/plugins/Pellin/Pellin_records.h)
-install(FILES ${plot_public_headers} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
+install(FILES ${PLOT_PUBLIC_HEADERS} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/compositional-plots.pc.in
   ${CMAKE_BINARY_DIR}/compositional-plots.pc @ONLY)

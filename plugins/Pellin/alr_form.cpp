@@ -2,7 +2,7 @@
 
 namespace plot {
 
-void alr::parametres(pellin::Vector_Punts_arl& VPt, double centreX, double centreY, Boolean formes,
+void alr::parametres(Vector_Punts_arl& VPt, double centreX, double centreY, Boolean formes,
                      int16_t nGrups, StringArray& coor) {
   ViewerForm::parametres<COpenGL_alr>([&](COpenGL_alr& renderer) {
     renderer.Passar_Punts(VPt, coor);

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "Pellin_records.h"
 #include "copengl_alr.h"
 #include "core/form/viewer_form.h"
+#include "plot_logratio_records.h"
 
 namespace plot {
 
@@ -15,7 +15,7 @@ class alr : public ViewerForm {
 
   // The entry sequence with the plot's hand-over: the observations and names first, then
   // the flags in the order centreX, centreY, formes, nGrups.
-  void parametres(pellin::Vector_Punts_arl& VPt, double centreX, double centreY, Boolean formes,
+  void parametres(Vector_Punts_arl& VPt, double centreX, double centreY, Boolean formes,
                   int16_t nGrups, StringArray& coor);
 };
 

@@ -5,7 +5,7 @@
 
 namespace plot {
 
-void CDades_ALR::mostrar(pellin::Vector_Punts_arl& VPt, StringArray& coor) {
+void CDades_ALR::mostrar(Vector_Punts_arl& VPt, StringArray& coor) {
   FormSlot<alr>::get().parametres(VPt, centreX, centreY, formes, nGrups, coor);
 }
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "Pellin_records.h"
 #include "core/com/string_array.h"
 #include "core/render/boolean.h"
+#include "plot_logratio_records.h"
 
 namespace plot {
 
@@ -18,7 +18,7 @@ class CDades_ALR {
 
   // Shows the plot in the plug-in's one viewer form; a run-time error reaches the host and
   // the window is then not shown.
-  void mostrar(pellin::Vector_Punts_arl& VPt, StringArray& coor);
+  void mostrar(Vector_Punts_arl& VPt, StringArray& coor);
 };
 
 }  // namespace plot

@@ -10,13 +10,13 @@ constexpr float kFront = 0.001f;
 
 // The observations drawn: 0 to `long` - 1, that bound taken in 16 bits, so the smallest
 // count overflows.
-int32_t observation_count(const pellin::Vector_Punts_arl& record) {
+int32_t observation_count(const Vector_Punts_arl& record) {
   return int32_t{sub16(record.long_, 1)} + 1;
 }
 
 }  // namespace
 
-void COpenGL_alr::Passar_Punts(pellin::Vector_Punts_arl& VPtemp, StringArray& coor_temp) {
+void COpenGL_alr::Passar_Punts(Vector_Punts_arl& VPtemp, StringArray& coor_temp) {
   observations_ = VPtemp;
   keep_coordinate_names(names_, coor_temp);
 }
@@ -36,7 +36,7 @@ void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 }
 
 PointMark COpenGL_alr::observation(int32_t i) const {
-  const pellin::Punt& p = element(observations_.Punts, i);
+  const Punt& p = element(observations_.Punts, i);
   return {p.x, p.y, p.color.color, p.forma};
 }
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "Pellin_records.h"
 #include "core/com/string_array.h"
 #include "core/render/renderer.h"
+#include "plot_logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
 
 namespace plot {
@@ -23,16 +23,16 @@ class COpenGL_alr : public Renderer {
 
   // Copies the whole record, then the names coor(1) and coor(2); the host may reuse both
   // as soon as this returns.
-  void Passar_Punts(pellin::Vector_Punts_arl& VPtemp, StringArray& coor_temp);
+  void Passar_Punts(Vector_Punts_arl& VPtemp, StringArray& coor_temp);
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 
-  const pellin::Vector_Punts_arl& observations() const { return observations_; }
+  const Vector_Punts_arl& observations() const { return observations_; }
   const std::string& coordinate_name(int32_t index) const { return names_(index); }
 
  private:
   PointMark observation(int32_t i) const;
 
-  pellin::Vector_Punts_arl observations_{};
+  Vector_Punts_arl observations_{};
   CoordinateNames names_;
 };
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "Tormin_records.h"
 #include "core/com/double_array2.h"
 #include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
+#include "plot_logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
 
 namespace plot {

@@ -7,16 +7,15 @@
 
 #include "core/com/fuzz/c_interface_fuzz_body.h"
 #include "plot_biplot_records.h"
+#include "plot_logratio_records.h"
 #include "plot_ternary_records.h"
 #include "plot_vorn_records.h"
 #include "plot_vornc_records.h"
-#include "plugins/Pellin/Pellin_records.h"
-#include "plugins/Tormin/Tormin_records.h"
 
 namespace plot::fuzz {
 
 inline constexpr RecordKind kPellinRecords[] = {
-    {.name = PELLIN_VECTOR_PUNTS_ARL_NAME, .size = sizeof(pellin::Vector_Punts_arl)}};
+    {.name = PLOT_VECTOR_PUNTS_ARL_NAME, .size = sizeof(Vector_Punts_arl)}};
 inline constexpr RecordKind kTernaryRecords[] = {
     {.name = PLOT_VECTOR_PUNTS_NAME, .size = sizeof(Vector_Punts)},
     {.name = PLOT_VECTOR_GRAELLA_NAME, .size = sizeof(Vector_Graella)},
@@ -34,7 +33,7 @@ inline constexpr RecordKind kHavrelRecords[] = {
      .strings_at = offsetof(Vector_Linies_3D, nomeixos),
      .string_count = PLOT_BIPLOT_RAYS}};
 inline constexpr RecordKind kTorminRecords[] = {
-    {.name = TORMIN_VECTOR_PUNTS_TORMIN_NAME, .size = sizeof(Vector_Punts_Tormin)}};
+    {.name = PLOT_VECTOR_PUNTS_TORMIN_NAME, .size = sizeof(Vector_Punts_Tormin)}};
 inline constexpr RecordKind kVornRecords[] = {
     {.name = PLOT_VECTOR_VORN_NAME, .size = sizeof(Vector_VORN)}};
 inline constexpr RecordKind kVorncRecords[] = {{.name = PLOT_VECTOR_PUNTS_VORN_C_NAME,

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Pellin_records.h"
+#include "plot_logratio_records.h"
 #include "plot_plugin.h"
 #include "support/host_call.h"
 #include "support/loaded_plugin.h"
@@ -34,9 +34,9 @@ class PellinLibrary : public plot::testing::LibraryTest {
     ASSERT_EQ(plugin_->put(data_, property, &value, &error_), 0) << error_.text;
   }
 
-  int32_t mostrar(pellin::Vector_Punts_arl& record) {
+  int32_t mostrar(Vector_Punts_arl& record) {
     plot_variant arguments[2] = {
-        plot::testing::record_argument(PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
+        plot::testing::record_argument(PLOT_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
     arguments[1].type = PLOT_STRINGS;
     arguments[1].value.strings = {1, 2, names_};
     return plugin_->call(data_, "mostrar", arguments, 2, nullptr, &error_);
@@ -60,7 +60,7 @@ class PellinLibrary : public plot::testing::LibraryTest {
 
 // The second mostrar draws into the window the first one opened.
 TEST_F(PellinLibrary, ShowsTheHostsRecordInMarkerAndThenDotMode) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   record->Punts[0] = {0.5, 0.5, {{1, 0, 0}}, 2};
   record->Punts[1] = {-0.5, -0.5, {{0, 0, 1}}, 10};
   record->long_ = 2;
@@ -77,7 +77,7 @@ TEST_F(PellinLibrary, ShowsTheHostsRecordInMarkerAndThenDotMode) {
 }
 
 TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   record->long_ = 502;
   EXPECT_EQ(mostrar(*record), 9);
   EXPECT_EQ(error_.number, 9);
@@ -87,7 +87,7 @@ TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
 
 TEST_F(PellinLibrary, SizesBeyondTheLargestSurfaceAreRefusedAndTheViewerGoesOn) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   const int64_t frames = plugin_->viewer_frames();
   struct Size {

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "Tormin_records.h"
+#include "plot_logratio_records.h"
 #include "plot_plugin.h"
 #include "tormin_viewer.h"
 
@@ -76,7 +76,7 @@ TEST_F(TorminRenderer, PassarPuntsTakesItsRecordAndNamesOneAndTwo) {
   const plot_string names[2] = {{"a", 1}, {"b", 1}};
   plot_variant arguments[2] = {};
   arguments[0].type = PLOT_RECORD;
-  arguments[0].value.record = {TORMIN_VECTOR_PUNTS_TORMIN_NAME, record.get(), sizeof(*record)};
+  arguments[0].value.record = {PLOT_VECTOR_PUNTS_TORMIN_NAME, record.get(), sizeof(*record)};
   arguments[1].type = PLOT_STRINGS;
   arguments[1].value.strings = {1, 2, names};
   EXPECT_EQ(call("Passar_Punts", arguments, 2), 0) << error_.text;
