@@ -29,6 +29,8 @@ float as_single(const plot_variant& value);
 double as_double(const plot_variant& value);
 Boolean as_boolean(const plot_variant& value);
 std::string as_string(const plot_variant& value);
+// A counted string inside a host's record or array, checked as a string variant is.
+std::string as_string(const plot_string& value);
 StringArray as_strings(const plot_variant& value);
 // A copy of the host's array, with its bounds.
 DoubleArray2 as_r8_array2(const plot_variant& value);

@@ -10,13 +10,6 @@ namespace {
 
 constexpr int32_t kCurvePoints = PLOT_VORNC_CURVE_POINTS;
 
-std::string text_of(const plot_string& s) {
-  plot_variant v{};
-  v.type = PLOT_STRING;
-  v.value.string = s;
-  return as_string(v);
-}
-
 }  // namespace
 
 std::string confidence_caption(const std::string& alpha) {
@@ -24,7 +17,7 @@ std::string confidence_caption(const std::string& alpha) {
 }
 
 void COpenGL_VORN_C::Passar_Punts(Vector_Punts_VORN_C& VPtemp, StringArray& coor_temp) {
-  std::string alpha = text_of(VPtemp.alpha);
+  std::string alpha = as_string(VPtemp.alpha);
   VP_ = VPtemp;
   alpha_ = std::move(alpha);
   VP_.alpha = {alpha_.data(), static_cast<int32_t>(alpha_.size())};

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/com/variant.h"
 #include "core/errors/fixed_array.h"
 #include "plot_biplot_records.h"
 
@@ -19,17 +20,14 @@ struct OwnedRays {
   int16_t rang = 0;
 };
 
-// A name's bytes, taken as the host's string arguments are: a negative length, or bytes
-// without a pointer, is "Invalid procedure call".
-std::string owned_string(const plot_string& s);
-
 // Field by field, in the record's order; `rang` is given apart because the 3D record spells
-// it Rang.
+// it Rang. A name is taken as the host's string arguments are: a negative length, or bytes
+// without a pointer, is "Invalid procedure call".
 template <typename Punt, typename Record>
 void copy_rays(OwnedRays<Punt>& to, const Record& from, int16_t rang) {
   for (int32_t k = 0; k < PLOT_BIPLOT_RAYS; ++k) {
     to.Punts[k] = from.Punts[k];
-    to.nomeixos(k) = owned_string(from.nomeixos[k]);
+    to.nomeixos(k) = as_string(from.nomeixos[k]);
   }
   to.long_ = from.long_;
   for (int32_t j = 0; j < PLOT_BIPLOT_RAYS; ++j) to.cpe[j] = from.cpe[j];

@@ -30,7 +30,6 @@
 namespace {
 
 using plot::testing::names_argument;
-using plot::testing::record_argument;
 
 // A plug-in whose viewers open as windows, their frames captured unless asked otherwise; any
 // message it shows fails the test.
@@ -135,10 +134,10 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   auto regions = std::make_unique<Vector_VORN>();
   std::vector<plot_string> names;
   plot_variant vornc[2] = {
-      record_argument(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
+      plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
       names_argument(1, 3, names)};
   plot_variant vorn[2] = {
-      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)), vornc[1]};
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)), vornc[1]};
   first.mostrar("CDades_VORN_C", vornc, 2);
   second.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(
@@ -167,7 +166,7 @@ TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
   auto regions = std::make_unique<Vector_VORN>();
   std::vector<plot_string> names;
   plot_variant vorn[2] = {
-      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
       names_argument(1, 3, names)};
   api.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));

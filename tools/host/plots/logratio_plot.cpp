@@ -47,13 +47,13 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
   const std::vector<std::string> names = axis_names(table, request.transform);
   const std::vector<plot_string> items = counted(names);
   with_data_class(api, "CDades_ALR", [&](plot_object* data) {
-    api.set(data, "formes", boolean_value(request.shapes));
-    api.set(data, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
-    api.set(data, "centreX", r8_value(centre(0) * scale));
-    api.set(data, "centreY", r8_value(centre(1) * scale));
+    api.set(data, "formes", plot_variant_bool(request.shapes));
+    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "centreX", plot_variant_r8(centre(0) * scale));
+    api.set(data, "centreY", plot_variant_r8(centre(1) * scale));
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_PUNTS_ARL_NAME, record.get(), sizeof(Vector_Punts_arl)),
-        strings_value(1, 2, items.data())};
+        plot_variant_record(PLOT_VECTOR_PUNTS_ARL_NAME, record.get(), sizeof(Vector_Punts_arl)),
+        plot_variant_strings(1, 2, items.data())};
     api.invoke(data, "mostrar", arguments, 2);
   });
 }
