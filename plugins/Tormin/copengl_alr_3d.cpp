@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/errors/checked_int16.h"
-#include "core/exchange/exchange_file.h"
+#include "core/exchange/layout_reader.h"
 
 namespace plot {
 namespace {
@@ -51,7 +51,7 @@ void COpenGL_alr_3D::Passar_Punts(Vector_Punts_Tormin& VPtemp, StringArray& coor
 }
 
 bool COpenGL_alr_3D::load_exchange_data() {
-  const bool options = read_exchange_file("\\opcionsALR.qvm", [this](ExchangeReader& in) {
+  const bool options = read_exchange_file(plot_tormin_options, [this](LayoutReader& in) {
     transformacio_ = in.read_string();
     modeDibuix_ = in.read_int16();
     nGrups = in.read_int16();
@@ -60,7 +60,7 @@ bool COpenGL_alr_3D::load_exchange_data() {
   if (!options) return false;
 
   DoubleArray2 Dades = tormin_parts_table();
-  const bool data = read_exchange_file("\\dadesALR.qvm", [&](ExchangeReader& in) {
+  const bool data = read_exchange_file(plot_tormin_data, [&](LayoutReader& in) {
     nPunts_ = 0;
     while (!in.at_end()) {
       nPunts_ = add16(nPunts_, 1);

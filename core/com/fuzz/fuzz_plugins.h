@@ -7,6 +7,7 @@
 
 #include "core/com/fuzz/c_interface_fuzz_body.h"
 #include "plot_biplot_records.h"
+#include "plot_exchange_layouts.h"
 #include "plot_logratio_records.h"
 #include "plot_ternary_records.h"
 #include "plot_vorn_records.h"
@@ -41,10 +42,11 @@ inline constexpr RecordKind kVorncRecords[] = {{.name = PLOT_VECTOR_PUNTS_VORN_C
                                                 .strings_at = offsetof(Vector_Punts_VORN_C, alpha),
                                                 .string_count = 1}};
 
-inline constexpr const char* kHavrelFiles[] = {"\\opcionsBiplot.qvm", "\\rangBiplot.qvm",
-                                               "\\liniesBiplot.qvm", "\\puntsBiplot.qvm"};
-inline constexpr const char* kTorminFiles[] = {"\\opcionsALR.qvm", "\\dadesALR.qvm"};
-inline constexpr const char* kQuadrelFiles[] = {"\\opcionsTernary.qvm", "\\dadesTernary.qvm"};
+inline constexpr const char* kHavrelFiles[] = {plot_havrel_options.name,
+                                               plot_havrel_proportions.name, plot_havrel_rays.name,
+                                               plot_havrel_points.name};
+inline constexpr const char* kTorminFiles[] = {plot_tormin_options.name, plot_tormin_data.name};
+inline constexpr const char* kQuadrelFiles[] = {plot_quadrel_options.name, plot_quadrel_data.name};
 
 inline constexpr FuzzPlugin kFuzzPlugins[] = {
     {.name = "Pellin", .records = kPellinRecords},
