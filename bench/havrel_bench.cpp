@@ -18,8 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kPoints = 6000;
-constexpr int kRays = 20;
+constexpr int kPoints = PLOT_MAX_3D_OBSERVATIONS;
+constexpr int kRays = PLOT_MAX_3D_RAYS;
 
 enum class Data { Empty, Colours, Shapes };
 

@@ -14,12 +14,12 @@ enum class Mode { Dots, Markers };
 
 // A renderer with 501 observations spread over the frame, ten groups and both names.
 std::unique_ptr<COpenGL_alr> alr_plot(Mode mode) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
-  for (int i = 0; i <= PELLIN_PUNTS_UPPER; ++i) {
+  auto record = std::make_unique<Vector_Punts_arl>();
+  for (int i = 0; i < PLOT_LOGRATIO_POINTS; ++i) {
     const double t = i / 250.0 - 1;
     record->Punts[i] = {t, t * t - 0.5, {{0.5f, 0.2f, 0.8f}}, static_cast<int16_t>(i % 10 + 1)};
   }
-  record->long_ = PELLIN_PUNTS_UPPER + 1;
+  record->long_ = PLOT_LOGRATIO_POINTS;
   StringArray coor(1, {"ln(x1/x3)", "ln(x2/x3)"});
   auto renderer = std::make_unique<COpenGL_alr>();
   renderer->Passar_Punts(*record, coor);

@@ -38,13 +38,13 @@ void show_ternary_501(const PluginApi& api) {
   plot::bench::spread_501_points(*points);
   static const plot_string names[] = {{"A", 1}, {"B", 1}, {"C", 1}};
   with_data_class(api, "CDades_Ternary", [&](plot_object* data) {
-    api.set(data, "graella", string_value(""));
-    api.set(data, "nGrups", i2_value(10));
+    api.set(data, "graella", plot_variant_text(""));
+    api.set(data, "nGrups", plot_variant_i2(10));
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)),
-        record_value(PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)),
-        record_value(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
-        strings_value(1, 3, names)};
+        plot_variant_record(PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)),
+        plot_variant_record(PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)),
+        plot_variant_record(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
+        plot_variant_strings(1, 3, names)};
     api.invoke(data, "mostrar", arguments, 4);
   });
 }

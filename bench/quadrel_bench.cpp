@@ -39,9 +39,9 @@ struct Files {
   Files(int options_mode, int records) : data(data_file(records)), mode(options_mode) { write(); }
 
   void write() const {
-    std::ofstream(profile.file("\\opcionsTernary.qvm")) << mode << ",10,\"A\",\"B\",\"C\"\r\n";
+    write_exchange_file(profile, plot_quadrel_options, {mode, 10, "A", "B", "C"});
     // A lone line break: a file that is there but holds no record.
-    std::ofstream(profile.file("\\dadesTernary.qvm")) << (data.empty() ? "\r\n" : data);
+    std::ofstream(profile.file(plot_quadrel_data.name)) << (data.empty() ? "\r\n" : data);
   }
 
   PrivateProfile profile;

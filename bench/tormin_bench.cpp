@@ -25,14 +25,12 @@ std::array<double, 4> parts(int i) {
 }
 
 void write_files(const PrivateProfile& profile, Mode mode, int rows = kTorminRows) {
-  ExchangeWriter options(profile.file("\\opcionsALR.qvm"));
-  options.text("ALR").integer(static_cast<int>(mode)).integer(10);
-  options.text("ln(x1/x4)").text("ln(x2/x4)").text("ln(x3/x4)");
-  options.close();
-  ExchangeWriter data(profile.file("\\dadesALR.qvm"));
+  write_exchange_file(profile, plot_tormin_options,
+                      {"ALR", static_cast<int>(mode), 10, "ln(x1/x4)", "ln(x2/x4)", "ln(x3/x4)"});
+  ExchangeWriter data(profile, plot_tormin_data);
   for (int i = 0; i < rows; ++i) {
-    for (const double part : parts(i)) data.number(part);
-    data.integer(i % 10 + 1).end_row();
+    const std::array<double, 4> p = parts(i);
+    data.row({p[0], p[1], p[2], p[3], i % 10 + 1});
   }
   data.close();
 }

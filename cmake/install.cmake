@@ -4,12 +4,10 @@
 include(CMakePackageConfigHelpers)
 
 set(PLOT_INSTALL_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/compositional-plots)
-# The C headers a host compiles with (the plug-in folders also hold C++ headers of their own).
-file(GLOB plot_public_headers ${PROJECT_SOURCE_DIR}/include/*.h)
 # The testing functions are no part of the stable interface.
-list(REMOVE_ITEM plot_public_headers ${PROJECT_SOURCE_DIR}/include/plot_plugin_testing.h)
-list(APPEND plot_public_headers ${PROJECT_SOURCE_DIR}/plugins/Pellin/Pellin_records.h)
-install(FILES ${plot_public_headers} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
+set(plot_installed_headers ${PLOT_PUBLIC_HEADERS})
+list(REMOVE_ITEM plot_installed_headers ${PROJECT_SOURCE_DIR}/include/plot_plugin_testing.h)
+install(FILES ${plot_installed_headers} DESTINATION ${PLOT_INSTALL_INCLUDE_DIR})
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/compositional-plots.pc.in
   ${CMAKE_BINARY_DIR}/compositional-plots.pc @ONLY)

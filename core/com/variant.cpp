@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "core/errors/checked_int16.h"
+#include "plot_variants.h"
 
 namespace plot {
 namespace {
@@ -71,6 +72,10 @@ std::string as_string(const plot_variant& value) {
   return owned_string(value.value.string);
 }
 
+std::string as_string(const plot_string& value) {
+  return as_string(plot_variant_string(value.data, value.length));
+}
+
 StringArray as_strings(const plot_variant& value) {
   if (variant_tag(value) != PLOT_STRINGS) raise(ErrorNumber::TypeMismatch);
   const plot_strings& array = value.value.strings;
@@ -104,50 +109,31 @@ DoubleArray2 as_r8_array2(const plot_variant& value) {
 }
 
 plot_variant variant_of(int16_t value) {
-  plot_variant v{};
-  v.type = PLOT_I2;
-  v.value.i2 = value;
-  return v;
+  return plot_variant_i2(value);
 }
 
 plot_variant variant_of(int32_t value) {
-  plot_variant v{};
-  v.type = PLOT_I4;
-  v.value.i4 = value;
-  return v;
+  return plot_variant_i4(value);
 }
 
 plot_variant variant_of(float value) {
-  plot_variant v{};
-  v.type = PLOT_R4;
-  v.value.r4 = value;
-  return v;
+  return plot_variant_r4(value);
 }
 
 plot_variant variant_of(double value) {
-  plot_variant v{};
-  v.type = PLOT_R8;
-  v.value.r8 = value;
-  return v;
+  return plot_variant_r8(value);
 }
 
 plot_variant variant_of(Boolean value) {
-  plot_variant v{};
-  v.type = PLOT_BOOL;
-  v.value.boolean = value.raw();
-  return v;
+  return plot_variant_bool(value);
 }
 
 plot_variant variant_of(const std::string& value) {
-  plot_variant v{};
-  v.type = PLOT_STRING;
   auto* copy = static_cast<char*>(std::malloc(value.size() + 1));
   if (copy == nullptr) raise(ErrorNumber::InvalidCall);
   std::memcpy(copy, value.data(), value.size());
   copy[value.size()] = '\0';
-  v.value.string.data = copy;
-  v.value.string.length = static_cast<int32_t>(value.size());
-  return v;
+  return plot_variant_string(copy, static_cast<int32_t>(value.size()));
 }
 
 plot_variant empty_variant() {

@@ -32,6 +32,8 @@ std::string as_string(const plot_variant& value);
 // The bytes of a counted string, as a host's string argument is taken: a negative length, or
 // bytes without a pointer, is "Invalid procedure call".
 std::string owned_string(const plot_string& s);
+// A counted string inside a host's record or array, checked as a string variant is.
+std::string as_string(const plot_string& value);
 StringArray as_strings(const plot_variant& value);
 // A copy of the host's array, with its bounds.
 DoubleArray2 as_r8_array2(const plot_variant& value);

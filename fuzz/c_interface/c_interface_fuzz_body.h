@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/com/plugin_definition.h"
+#include "plot_limits.h"
 #include "plot_plugin.h"
 #include "tools/host/exchange_folder.h"
 
@@ -341,7 +342,9 @@ class HostileHost {
     };
     const auto extent = [this] {
       const uint8_t b = in_.byte();
-      return b < 200 ? int64_t{b % 6} : b < 250 ? int64_t{6000} : int64_t{in_.value<int32_t>()};
+      return b < 200   ? int64_t{b % 6}
+             : b < 250 ? int64_t{PLOT_MAX_3D_OBSERVATIONS}
+                       : int64_t{in_.value<int32_t>()};
     };
     const int32_t row_lower = bound();
     const int64_t rows = extent();
@@ -355,7 +358,7 @@ class HostileHost {
     };
     plot_r8_array2 array{row_lower, upper(row_lower, rows), column_lower,
                          upper(column_lower, columns), nullptr};
-    constexpr int64_t kMostItems = 6001 * 6;
+    constexpr int64_t kMostItems = (PLOT_MAX_3D_OBSERVATIONS + 1) * 6;
     const int64_t row_count = int64_t{array.row_upper} - row_lower + 1;
     const int64_t column_count = int64_t{array.column_upper} - column_lower + 1;
     const bool small = row_count >= 0 && column_count >= 0 && row_count <= kMostItems &&

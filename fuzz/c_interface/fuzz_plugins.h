@@ -7,16 +7,16 @@
 
 #include "fuzz/c_interface/c_interface_fuzz_body.h"
 #include "plot_biplot_records.h"
+#include "plot_exchange_layouts.h"
+#include "plot_logratio_records.h"
 #include "plot_ternary_records.h"
 #include "plot_vorn_records.h"
 #include "plot_vornc_records.h"
-#include "plugins/Pellin/Pellin_records.h"
-#include "plugins/Tormin/Tormin_records.h"
 
 namespace plot::fuzz {
 
 inline constexpr RecordKind kPellinRecords[] = {
-    {.name = PELLIN_VECTOR_PUNTS_ARL_NAME, .size = sizeof(pellin::Vector_Punts_arl)}};
+    {.name = PLOT_VECTOR_PUNTS_ARL_NAME, .size = sizeof(Vector_Punts_arl)}};
 inline constexpr RecordKind kTernaryRecords[] = {
     {.name = PLOT_VECTOR_PUNTS_NAME, .size = sizeof(Vector_Punts)},
     {.name = PLOT_VECTOR_GRAELLA_NAME, .size = sizeof(Vector_Graella)},
@@ -34,7 +34,7 @@ inline constexpr RecordKind kHavrelRecords[] = {
      .strings_at = offsetof(Vector_Linies_3D, nomeixos),
      .string_count = PLOT_BIPLOT_RAYS}};
 inline constexpr RecordKind kTorminRecords[] = {
-    {.name = TORMIN_VECTOR_PUNTS_TORMIN_NAME, .size = sizeof(Vector_Punts_Tormin)}};
+    {.name = PLOT_VECTOR_PUNTS_TORMIN_NAME, .size = sizeof(Vector_Punts_Tormin)}};
 inline constexpr RecordKind kVornRecords[] = {
     {.name = PLOT_VECTOR_VORN_NAME, .size = sizeof(Vector_VORN)}};
 inline constexpr RecordKind kVorncRecords[] = {{.name = PLOT_VECTOR_PUNTS_VORN_C_NAME,
@@ -42,10 +42,11 @@ inline constexpr RecordKind kVorncRecords[] = {{.name = PLOT_VECTOR_PUNTS_VORN_C
                                                 .strings_at = offsetof(Vector_Punts_VORN_C, alpha),
                                                 .string_count = 1}};
 
-inline constexpr const char* kHavrelFiles[] = {"\\opcionsBiplot.qvm", "\\rangBiplot.qvm",
-                                               "\\liniesBiplot.qvm", "\\puntsBiplot.qvm"};
-inline constexpr const char* kTorminFiles[] = {"\\opcionsALR.qvm", "\\dadesALR.qvm"};
-inline constexpr const char* kQuadrelFiles[] = {"\\opcionsTernary.qvm", "\\dadesTernary.qvm"};
+inline constexpr const char* kHavrelFiles[] = {plot_havrel_options.name,
+                                               plot_havrel_proportions.name, plot_havrel_rays.name,
+                                               plot_havrel_points.name};
+inline constexpr const char* kTorminFiles[] = {plot_tormin_options.name, plot_tormin_data.name};
+inline constexpr const char* kQuadrelFiles[] = {plot_quadrel_options.name, plot_quadrel_data.name};
 
 inline constexpr FuzzPlugin kFuzzPlugins[] = {
     {.name = "Pellin", .records = kPellinRecords},

@@ -20,6 +20,7 @@
 #include "core/errors/runtime_error.h"
 #include "core/exchange/exchange_file.h"
 #include "core/exchange/exchange_reader.h"
+#include "core/exchange/layout_reader.h"
 #include "core/platform/message_box.h"
 #include "core/text/windows1252.h"
 
@@ -85,19 +86,22 @@ inline std::string contents_of(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
-// Writes `file` into `folder` as a points file and reads it by the rule, as the plug-ins do.
+// Writes `file` into `folder` as the 3D biplot's points file and reads it by its layout and the
+// rule, as the plug-in does.
 inline std::string exercise_rule(std::string_view file, const std::filesystem::path& folder) {
-  const auto path = folder / "puntsFuzz.qvm";
+  const plot_exchange_file& layout = plot_havrel_points;
+  const auto path = exchange_file_path(folder, layout.name);
   std::ofstream(path, std::ios::binary)
       .write(file.data(), static_cast<std::streamsize>(file.size()));
   setenv("USERPROFILE", folder.c_str(), 1);
   int messages = 0;
   set_message_sink([&messages](const std::string&) { ++messages; });
 
-  auto rows = std::make_unique<FixedArray<std::array<double, 5>, 0, 5999>>();
+  using Row = std::array<double, plot_havrel_points.field_count>;
+  auto rows = std::make_unique<FixedArray<Row, 0, plot_havrel_points.most_rows - 1>>();
   std::string problem;
   try {
-    const bool read = read_exchange_file("\\puntsFuzz.qvm", [&](ExchangeReader& in) {
+    const bool read = read_exchange_file(layout, [&](LayoutReader& in) {
       int32_t count = 0;
       while (!in.at_end()) {
         for (double& value : (*rows)(count)) value = in.read_double();

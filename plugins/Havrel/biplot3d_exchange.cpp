@@ -1,6 +1,6 @@
 #include "biplot3d_renderer.h"
 #include "core/errors/checked_int16.h"
-#include "core/exchange/exchange_file.h"
+#include "core/exchange/layout_reader.h"
 
 namespace plot {
 
@@ -8,7 +8,7 @@ namespace plot {
 // first value that has no place, whatever the file holds.
 bool COpenGL_Havrel::load_exchange_data() {
   HavrelTables& t = tables_;
-  const auto options = [&](ExchangeReader& in) {
+  const auto options = [&](LayoutReader& in) {
     nGrups = in.read_int16();
     t.nLinies = in.read_int16();
     observation = in.read_logical();
@@ -19,13 +19,13 @@ bool COpenGL_Havrel::load_exchange_data() {
     t.nRang = in.read_int16();
     for (int32_t i = 1; i <= 3; ++i) t.coor(i) = in.read_string();
   };
-  const auto proportions = [&](ExchangeReader& in) {
+  const auto proportions = [&](LayoutReader& in) {
     for (int32_t j = 1; j <= t.nRang; ++j) {
       float& cpe = t.taulaCpe(j);
       cpe = in.read_float();
     }
   };
-  const auto rays = [&](ExchangeReader& in) {
+  const auto rays = [&](LayoutReader& in) {
     for (int32_t k = 0; k < t.nLinies; ++k) {
       auto& tip = t.taulaLinies(k);
       std::string& name = t.nomsLinies(k);
@@ -33,7 +33,7 @@ bool COpenGL_Havrel::load_exchange_data() {
       name = in.read_string();
     }
   };
-  const auto points = [&](ExchangeReader& in) {
+  const auto points = [&](LayoutReader& in) {
     t.nPunts = 0;
     while (!in.at_end()) {
       auto& row = t.taulaPunts(t.nPunts);
@@ -42,11 +42,11 @@ bool COpenGL_Havrel::load_exchange_data() {
     }
   };
 
-  if (!read_exchange_file("\\opcionsBiplot.qvm", options)) return false;
-  if (!read_exchange_file("\\rangBiplot.qvm", proportions)) return false;
-  if (!read_exchange_file("\\liniesBiplot.qvm", rays)) return false;
+  if (!read_exchange_file(plot_havrel_options, options)) return false;
+  if (!read_exchange_file(plot_havrel_proportions, proportions)) return false;
+  if (!read_exchange_file(plot_havrel_rays, rays)) return false;
   if (!observation) return true;  // a points file left from another run stays unread
-  return read_exchange_file("\\puntsBiplot.qvm", points);
+  return read_exchange_file(plot_havrel_points, points);
 }
 
 }  // namespace plot

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/errors/fixed_array.h"
+#include "plot_limits.h"
 
 namespace plot {
 
@@ -12,8 +13,8 @@ namespace plot {
 // file longer than its table is "Subscript out of range" at its first value beyond it.
 struct HavrelTables {
   enum Column { X, Y, Z, Group, Outlier };
-  static constexpr int32_t kMaxPoints = 6000;
-  static constexpr int32_t kMaxRays = 20;
+  static constexpr int32_t kMaxPoints = PLOT_MAX_3D_OBSERVATIONS;
+  static constexpr int32_t kMaxRays = PLOT_MAX_3D_RAYS;
 
   FixedArray<std::array<double, 5>, 0, kMaxPoints - 1> taulaPunts;
   int16_t nPunts = 0;

@@ -10,7 +10,7 @@ constexpr float kFront = 0.001f;
 
 // The observations drawn: 0 to `long` - 1, that bound taken in 16 bits, so the smallest
 // count overflows.
-int32_t observation_count(const pellin::Vector_Punts_arl& record) {
+int32_t observation_count(const Vector_Punts_arl& record) {
   return int32_t{sub16(record.long_, 1)} + 1;
 }
 
@@ -32,7 +32,7 @@ void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 }
 
 PointMark COpenGL_alr::observation(int32_t i) const {
-  const pellin::Punt& p = element(records_.observations.Punts, i);
+  const Punt& p = element(records_.observations.Punts, i);
   return {p.x, p.y, p.color.color, p.forma};
 }
 

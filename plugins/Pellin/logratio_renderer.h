@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "Pellin_records.h"
+#include "plot_logratio_records.h"
 #include "core/render/kept_records.h"
 #include "core/render/renderer.h"
 #include "plugins/logratio_family/logratio_records.h"
@@ -16,7 +16,7 @@ namespace plot {
 // mark at the centre of the data.
 class COpenGL_alr : public RendererOf<PluginKind::Pellin>,
                     public LogRatioSettings,
-                    public KeptRecords<LogRatioRecords<pellin::Vector_Punts_arl>> {
+                    public KeptRecords<LogRatioRecords<Vector_Punts_arl>> {
  public:
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;
 

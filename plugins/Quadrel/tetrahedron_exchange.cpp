@@ -1,25 +1,25 @@
 // The two exchange files of the tetrahedron, read after the camera defaults of Initialize.
 #include "core/errors/checked_int16.h"
-#include "core/exchange/exchange_file.h"
+#include "core/exchange/layout_reader.h"
 #include "tetrahedron_renderer.h"
 
 namespace plot {
 
 bool COpenGL_TD_3D::load_exchange_data() {
   // The options are consumed even when the data file then turns out to be missing.
-  if (!read_exchange_file("\\opcionsTernary.qvm", [this](ExchangeReader& in) { read_options(in); }))
+  if (!read_exchange_file(plot_quadrel_options, [this](LayoutReader& in) { read_options(in); }))
     return false;
-  return read_exchange_file("\\dadesTernary.qvm", [this](ExchangeReader& in) { read_points(in); });
+  return read_exchange_file(plot_quadrel_data, [this](LayoutReader& in) { read_points(in); });
 }
 
-void COpenGL_TD_3D::read_options(ExchangeReader& in) {
+void COpenGL_TD_3D::read_options(LayoutReader& in) {
   display_mode_ = in.read_int16();
   nGrups = in.read_int16();
   // Shown at the label positions; without them every tetrahedron had empty labels.
   for (int32_t i = 1; i <= 3; ++i) records_.coor(i) = in.read_string();
 }
 
-void COpenGL_TD_3D::read_points(ExchangeReader& in) {
+void COpenGL_TD_3D::read_points(LayoutReader& in) {
   count_ = 0;
   // The end test comes before each record, so a closing line break adds no row; a record
   // beyond the table is "Subscript out of range" before any of its values is read.

@@ -9,12 +9,13 @@
 #include "core/render/kept_records.h"
 #include "core/render/point_marks.h"
 #include "core/render/renderer.h"
+#include "plot_limits.h"
 #include "plugins/ternary_family/ternary_records.h"
 #include "plugins/ternary_family/ternary_settings.h"
 
 namespace plot {
 
-class ExchangeReader;
+class LayoutReader;
 
 // One record of the data file: a point in the tetrahedron frame and its group.
 struct TetrahedronPoint {
@@ -24,7 +25,7 @@ struct TetrahedronPoint {
   double group;  // 1 to 10: the marker shape, or the colour rounded half to even
 };
 
-inline constexpr int32_t kMaxTetrahedronPoints = 6000;
+inline constexpr int32_t kMaxTetrahedronPoints = PLOT_MAX_3D_OBSERVATIONS;
 using TetrahedronTable = FixedArray<TetrahedronPoint, 0, kMaxTetrahedronPoints - 1>;
 
 // The tetrahedron: its six edges, the three vertex labels, the points of the data file as
@@ -48,8 +49,8 @@ class COpenGL_TD_3D : public RendererOf<PluginKind::Quadrel>,
   bool load_exchange_data() override;
 
  private:
-  void read_options(ExchangeReader& in);
-  void read_points(ExchangeReader& in);
+  void read_options(LayoutReader& in);
+  void read_points(LayoutReader& in);
 
   int16_t display_mode_ = 0;
   int16_t count_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Tormin_records.h"
+#include "plot_logratio_records.h"
 #include "core/com/plugin_builder.h"
 #include "core/com/variant.h"
 #include "logratio3d_renderer.h"
@@ -10,7 +10,7 @@ namespace plot {
 // The name a host must give Passar_Punts' record, so one record is never read as another.
 template <>
 struct RecordName<Vector_Punts_Tormin> {
-  static constexpr const char* value = TORMIN_VECTOR_PUNTS_TORMIN_NAME;
+  static constexpr const char* value = PLOT_VECTOR_PUNTS_TORMIN_NAME;
 };
 
 // The 3D log-ratio plot: the host may set the log-ratio settings, but the renderer takes its

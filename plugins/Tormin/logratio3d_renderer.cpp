@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/errors/checked_int16.h"
-#include "core/exchange/exchange_file.h"
+#include "core/exchange/layout_reader.h"
 
 namespace plot {
 namespace {
@@ -46,7 +46,7 @@ struct Extremes {
 }  // namespace
 
 bool COpenGL_alr_3D::load_exchange_data() {
-  const bool options = read_exchange_file("\\opcionsALR.qvm", [this](ExchangeReader& in) {
+  const bool options = read_exchange_file(plot_tormin_options, [this](LayoutReader& in) {
     transformacio_ = in.read_string();
     modeDibuix_ = in.read_int16();
     nGrups = in.read_int16();
@@ -55,7 +55,7 @@ bool COpenGL_alr_3D::load_exchange_data() {
   if (!options) return false;
 
   DoubleArray2 Dades = tormin_parts_table();
-  const bool data = read_exchange_file("\\dadesALR.qvm", [&](ExchangeReader& in) {
+  const bool data = read_exchange_file(plot_tormin_data, [&](LayoutReader& in) {
     nPunts_ = 0;
     while (!in.at_end()) {
       nPunts_ = add16(nPunts_, 1);

@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <string>
 
-#include "Tormin_records.h"
 #include "core/com/double_array2.h"
 #include "core/errors/fixed_array.h"
 #include "core/render/kept_records.h"
 #include "core/render/renderer.h"
 #include "plugins/logratio_family/logratio_records.h"
+#include "plot_limits.h"
+#include "plot_logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
 #include "plugins/logratio_family/logratio_settings.h"
 
@@ -16,7 +17,7 @@ namespace plot {
 
 // The parts of the observations as the data file gives them: rows 1 To 6000, part k in
 // column k.
-inline constexpr int32_t kTorminRows = 6000;
+inline constexpr int32_t kTorminRows = PLOT_MAX_3D_OBSERVATIONS;
 inline DoubleArray2 tormin_parts_table() {
   return DoubleArray2(1, kTorminRows, 1, 4);
 }

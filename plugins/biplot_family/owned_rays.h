@@ -33,7 +33,7 @@ template <typename Punt, typename Record>
 void copy_rays(OwnedRays<Punt>& to, const Record& from) {
   for (int32_t k = 0; k < PLOT_BIPLOT_RAYS; ++k) {
     to.Punts[k] = from.Punts[k];
-    to.nomeixos(k) = owned_string(from.nomeixos[k]);
+    to.nomeixos(k) = as_string(from.nomeixos[k]);
   }
   to.long_ = from.long_;
   for (int32_t j = 0; j < PLOT_BIPLOT_RAYS; ++j) to.cpe[j] = from.cpe[j];

@@ -6,6 +6,7 @@
 #include "core/com/variant.h"
 #include "core/errors/checked_int16.h"
 #include "core/errors/fixed_array.h"
+#include "plot_variants.h"
 
 namespace plot {
 namespace {
@@ -45,35 +46,22 @@ TEST(RuntimeChecks, FixedBoundsAreCheckedOnBothEnds) {
 }
 
 TEST(RuntimeChecks, VariantsCoerceLikeTheHost) {
-  plot_variant v{};
-  v.type = PLOT_I4;
-  v.value.i4 = 40000;
-  EXPECT_EQ(error_of([&] { as_int16(v); }), 6);
-  v.value.i4 = -7;
-  EXPECT_EQ(as_int16(v), -7);
-  v.type = PLOT_R8;
-  v.value.r8 = 2.5;
-  EXPECT_EQ(as_int16(v), 2);
-  EXPECT_EQ(as_int32(v), 2);
-  v.type = PLOT_BOOL;
-  v.value.boolean = -1;
-  EXPECT_TRUE(as_boolean(v));
-  EXPECT_EQ(as_double(v), -1);
-  const char text[] = "10";
-  v.type = PLOT_STRING;
-  v.value.string = {text, 2};
-  EXPECT_EQ(as_string(v), "10");
-  EXPECT_EQ(error_of([&] { as_int16(v); }), 13);
-  EXPECT_EQ(error_of([&] { as_strings(v); }), 13);
-  v.value.string = {nullptr, 3};
-  EXPECT_EQ(error_of([&] { as_string(v); }), 5);
+  EXPECT_EQ(error_of([&] { as_int16(plot_variant_i4(40000)); }), 6);
+  EXPECT_EQ(as_int16(plot_variant_i4(-7)), -7);
+  EXPECT_EQ(as_int16(plot_variant_r8(2.5)), 2);
+  EXPECT_EQ(as_int32(plot_variant_r8(2.5)), 2);
+  EXPECT_TRUE(as_boolean(plot_variant_bool(true)));
+  EXPECT_EQ(as_double(plot_variant_bool(true)), -1);
+  const plot_variant ten = plot_variant_text("10");
+  EXPECT_EQ(as_string(ten), "10");
+  EXPECT_EQ(error_of([&] { as_int16(ten); }), 13);
+  EXPECT_EQ(error_of([&] { as_strings(ten); }), 13);
+  EXPECT_EQ(error_of([&] { as_string(plot_variant_string(nullptr, 3)); }), 5);
 }
 
 TEST(RuntimeChecks, StringArraysKeepTheHostsBounds) {
   const plot_string items[] = {{"a", 1}, {"b", 1}, {"c", 1}};
-  plot_variant v{};
-  v.type = PLOT_STRINGS;
-  v.value.strings = {0, 2, items};
+  plot_variant v = plot_variant_strings(0, 2, items);
   const StringArray zero_based = as_strings(v);
   EXPECT_EQ(zero_based(2), "c");
   EXPECT_EQ(error_of([&] { zero_based(3); }), 9);
@@ -89,9 +77,7 @@ TEST(RuntimeChecks, StringArraysAtTheEndsOfTheIntegerRange) {
   constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   const plot_string items[] = {{"a", 1}, {"b", 1}, {"c", 1}};
-  plot_variant v{};
-  v.type = PLOT_STRINGS;
-  v.value.strings = {kMin, kMin + 2, items};
+  plot_variant v = plot_variant_strings(kMin, kMin + 2, items);
   EXPECT_EQ(as_strings(v)(kMin + 2), "c");
   v.value.strings = {kMax, kMax, items};
   EXPECT_EQ(as_strings(v)(kMax), "a");

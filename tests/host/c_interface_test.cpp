@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +13,7 @@
 #include <vector>
 
 #include "plot_plugin.h"
+#include "plot_variants.h"
 #include "plot_vorn_records.h"
 #include "support/loaded_plugin.h"
 
@@ -88,20 +88,6 @@ bool reads_exchange_files(const Plugin& p) {
   return p.name == "Tormin" || p.name == "Havrel" || p.name == "Quadrel";
 }
 
-plot_variant i4(int32_t value) {
-  plot_variant v{};
-  v.type = PLOT_I4;
-  v.value.i4 = value;
-  return v;
-}
-
-plot_variant text(const char* s) {
-  plot_variant v{};
-  v.type = PLOT_STRING;
-  v.value.string = {s, static_cast<int32_t>(std::strlen(s))};
-  return v;
-}
-
 TEST(CInterface, EveryPluginCreatesItsClassesByNameAndRefusesOthers) {
   for (const Plugin& p : plugins()) {
     SCOPED_TRACE(p.name);
@@ -131,13 +117,14 @@ TEST(CInterface, PropertiesStartEmptyAndTakeWhatTheHostPuts) {
       ASSERT_EQ(l.get(data, property.c_str(), &value, &error), 0) << property << error.text;
       if (value.type == PLOT_STRING) {
         EXPECT_EQ(value.value.string.length, 0);
-        const plot_variant put = text("pc");
+        const plot_variant put = plot_variant_text("pc");
         EXPECT_EQ(l.put(data, property.c_str(), &put, &error), 0);
       } else {
         EXPECT_EQ(value.type == PLOT_R8 ? value.value.r8 : value.value.i2, 0) << property;
-        const plot_variant put = i4(-1);  // a 32-bit integer converts to the property's type
+        const plot_variant put =
+            plot_variant_i4(-1);  // a 32-bit integer converts to the property's type
         EXPECT_EQ(l.put(data, property.c_str(), &put, &error), 0) << error.text;
-        const plot_variant word = text("many");
+        const plot_variant word = plot_variant_text("many");
         EXPECT_EQ(l.put(data, property.c_str(), &word, &error), 13) << property;
       }
       l.variant_clear(&value);
@@ -178,13 +165,14 @@ TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
               p.name == "Vorn" ? 5 : 0);
     // Without a context the drawing methods do nothing; a wrong argument count or type is an error.
     EXPECT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
-    const plot_variant size[] = {i4(300), i4(200)};
+    const plot_variant size[] = {plot_variant_i4(300), plot_variant_i4(200)};
     EXPECT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
     EXPECT_EQ(l.call(renderer, "OnSize", size, 1, nullptr, &error), 5);
-    const plot_variant words[] = {text("wide"), text("high")};
+    const plot_variant words[] = {plot_variant_text("wide"), plot_variant_text("high")};
     EXPECT_EQ(l.call(renderer, "OnSize", words, 2, nullptr, &error), 13);
     // Initialize on an off-screen device context of the host's.
-    const plot_variant handles[] = {i4(0), i4(l.offscreen_device_context(200, 100))};
+    const plot_variant handles[] = {plot_variant_i4(0),
+                                    plot_variant_i4(l.offscreen_device_context(200, 100))};
     plot_variant result{};
     ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0) << error.text;
     EXPECT_EQ(result.type, PLOT_BOOL);
@@ -195,13 +183,13 @@ TEST(CInterface, RendererMembersAreReachableAndArgumentsChecked) {
     } else {
       EXPECT_EQ(result.value.boolean, PLOT_TRUE);
     }
-    const plot_variant no_dc[] = {i4(0), i4(0)};
+    const plot_variant no_dc[] = {plot_variant_i4(0), plot_variant_i4(0)};
     ASSERT_EQ(l.call(renderer, "Initialize", no_dc, 2, &result, &error), 0);
     EXPECT_EQ(result.value.boolean, PLOT_FALSE);
     ASSERT_EQ(l.messages.size(), 1u);
     EXPECT_EQ(l.messages.back(), "ChoosePixelFormat failed");
     l.messages.clear();
-    const plot_variant caption = text("Grup 3 ");
+    const plot_variant caption = plot_variant_text("Grup 3 ");
     EXPECT_EQ(l.call(renderer, "glPrint", &caption, 1, nullptr, &error), 0);
     EXPECT_EQ(l.call(renderer, "Class_Terminate", nullptr, 0, nullptr, &error), 0);
     l.release(renderer);
@@ -313,9 +301,7 @@ TEST(CInterface, ObjectReleasedTwiceIsRefused) {
 
 TEST(CInterface, OffscreenDeviceContextsAreReleasedByTheHost) {
   Loaded& l = loaded("ternary");
-  using Release = decltype(&plot_release_device_context);
-  const auto release = reinterpret_cast<Release>(dlsym(l.handle, "plot_release_device_context"));
-  ASSERT_NE(release, nullptr);
+  const auto release = l.release_device_context;
   EXPECT_EQ(l.offscreen_device_context(60000, 60000), 0) << "beyond the largest surface";
   const int32_t hdc = l.offscreen_device_context(50, 40);
   ASSERT_NE(hdc, 0);
@@ -325,7 +311,7 @@ TEST(CInterface, OffscreenDeviceContextsAreReleasedByTheHost) {
   plot_object* renderer = nullptr;
   plot_error error{};
   ASSERT_EQ(l.create("COpenGL_TD", &renderer, &error), 0);
-  const plot_variant handles[] = {i4(0), i4(hdc)};
+  const plot_variant handles[] = {plot_variant_i4(0), plot_variant_i4(hdc)};
   plot_variant result{};
   ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0);
   EXPECT_EQ(result.value.boolean, PLOT_FALSE);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "plot_plugin.h"
+#include "plot_variants.h"
 
 namespace plot::testing {
 
@@ -15,31 +16,7 @@ inline plot_variant names_argument(int32_t lower, int32_t upper,
   static const char* const letters = "ABCDEFGHIJ";
   storage.clear();
   for (int32_t i = 0; i <= upper - lower; ++i) storage.push_back({letters + i % 10, 1});
-  plot_variant v{};
-  v.type = PLOT_STRINGS;
-  v.value.strings = {lower, upper, storage.data()};
-  return v;
-}
-
-inline plot_variant bool_argument(bool value) {
-  plot_variant v{};
-  v.type = PLOT_BOOL;
-  v.value.boolean = value ? PLOT_TRUE : PLOT_FALSE;
-  return v;
-}
-
-inline plot_variant i2_argument(int16_t value) {
-  plot_variant v{};
-  v.type = PLOT_I2;
-  v.value.i2 = value;
-  return v;
-}
-
-inline plot_variant record_argument(const char* name, void* data, int32_t size) {
-  plot_variant v{};
-  v.type = PLOT_RECORD;
-  v.value.record = {name, data, size};
-  return v;
+  return plot_variant_strings(lower, upper, storage.data());
 }
 
 // mostrar through the C interface; the error number, 0 for none. A failed mostrar leaves the

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <memory>
@@ -9,59 +10,37 @@
 #include <utility>
 
 #include "plot_plugin.h"
+#include "plot_plugin_loader.h"
 #include "plot_plugin_testing.h"
 
 namespace plot::testing {
 
-// A plug-in loaded the way a host loads it: dlopen from the folder in PLOT_PLUGIN_DIR (ctest
-// sets it) and dlsym of the whole C interface. `handle` is null after a reported failure.
-struct LoadedPlugin {
-// Each function of the interface: the field's name and the symbol's name without "plot_".
-// clang-format off
-#define PLOT_INTERFACE(X)                                                          \
-  X(class_name, class_name) X(create, create) X(release, release)                  \
-  X(get, get) X(put, put) X(call, call) X(variant_clear, variant_clear)            \
-  X(can_unload_now, can_unload_now)                                                \
-  X(register_plugin, register) X(unregister_plugin, unregister)                    \
-  X(set_display_mode, set_display_mode) X(set_message_sink, set_message_sink)      \
-  X(viewer_shown, viewer_shown) X(viewer_frames, viewer_frames)                    \
-  X(viewer_picture, viewer_picture) X(viewer_write_png, viewer_write_png)          \
-  X(viewer_click, viewer_click) X(viewer_resize, viewer_resize)                    \
-  X(viewer_close, viewer_close) X(ui_wait, ui_wait)                                \
-  X(viewer_drag, viewer_drag) X(viewer_wheel, viewer_wheel)                        \
-  X(set_frame_capture, set_frame_capture)                                          \
-  X(offscreen_device_context, offscreen_device_context)                            \
-  X(release_device_context, release_device_context)                                \
-  X(testing_live_renderers, testing_live_renderers)                                \
-  X(testing_live_contexts, testing_live_contexts) X(testing_fail, testing_fail)    \
-  X(device_context_picture, device_context_picture)                                \
-  X(testing_reenter_display, testing_reenter_display)
-// clang-format on
-#define PLOT_DECLARE(field, symbol) decltype(&plot_##symbol) field = nullptr;
-  PLOT_INTERFACE(PLOT_DECLARE)
-#undef PLOT_DECLARE
-
+// A plug-in loaded the way a host loads it, from the folder in PLOT_PLUGIN_DIR (ctest sets it);
+// `handle` is null after a reported failure. It stays loaded, as in a host.
+struct LoadedPlugin : plot_plugin_library {
   // Mode as plot_set_display_mode takes it: 1 windows, 2 off screen.
-  LoadedPlugin(const std::string& plugin, int32_t mode) {
+  LoadedPlugin(const std::string& plugin, int32_t mode) : plot_plugin_library{} {
     const char* folder = std::getenv("PLOT_PLUGIN_DIR");
     const std::string path =
         std::string(folder != nullptr ? folder : "plugins") + "/" + plugin + ".so";
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-      ADD_FAILURE() << dlerror();
+    char reason[512];
+    if (plot_load_plugin(path.c_str(), this, reason, sizeof reason) != 0) {
+      ADD_FAILURE() << reason;
       return;
     }
-#define PLOT_BIND(field, symbol)                                                      \
-  field = reinterpret_cast<decltype(&plot_##symbol)>(dlsym(handle, "plot_" #symbol)); \
-  if (field == nullptr) ADD_FAILURE() << "missing plot_" #symbol;
-    PLOT_INTERFACE(PLOT_BIND)
-#undef PLOT_BIND
-    if (set_display_mode != nullptr) set_display_mode(mode);
+    bind_testing_functions();
+    set_display_mode(mode);
   }
-#undef PLOT_INTERFACE
 
   LoadedPlugin(const LoadedPlugin&) = delete;
   LoadedPlugin& operator=(const LoadedPlugin&) = delete;
+
+  // The testing functions, which no host loads.
+  decltype(&plot_testing_live_renderers) testing_live_renderers = nullptr;
+  decltype(&plot_testing_live_contexts) testing_live_contexts = nullptr;
+  decltype(&plot_testing_fail) testing_fail = nullptr;
+  decltype(&plot_device_context_picture) device_context_picture = nullptr;
+  decltype(&plot_testing_reenter_display) testing_reenter_display = nullptr;
 
   // Every message the plug-in shows fails the test.
   void fail_on_messages() {
@@ -69,7 +48,19 @@ struct LoadedPlugin {
                      nullptr);
   }
 
-  void* handle = nullptr;
+ private:
+  template <typename F>
+  void bind(F& field, const char* name) {
+    field = reinterpret_cast<F>(dlsym(handle, name));
+    if (field == nullptr) ADD_FAILURE() << "missing " << name;
+  }
+  void bind_testing_functions() {
+    bind(testing_live_renderers, "plot_testing_live_renderers");
+    bind(testing_live_contexts, "plot_testing_live_contexts");
+    bind(testing_fail, "plot_testing_fail");
+    bind(device_context_picture, "plot_device_context_picture");
+    bind(testing_reenter_display, "plot_testing_reenter_display");
+  }
 };
 
 // A test of one plug-in loaded off screen as a host loads it: any message fails it, and a

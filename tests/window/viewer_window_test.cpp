@@ -13,13 +13,13 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "exchange_folder.h"
 #include "plot_plugin.h"
 #include "plot_vorn_records.h"
 #include "plot_vornc_records.h"
@@ -30,7 +30,6 @@
 namespace {
 
 using plot::testing::names_argument;
-using plot::testing::record_argument;
 
 // A plug-in whose viewers open as windows, their frames captured unless asked otherwise; any
 // message it shows fails the test.
@@ -92,23 +91,20 @@ constexpr int kLeft = 42;
 constexpr int kTop = 23;
 
 TEST_F(ViewerWindow, HavrelShowsItsButtonsAndTurnsOnOneClick) {
-  // The host's exchange files, in a profile folder of the test's own.
-  std::string folder = (std::filesystem::temp_directory_path() / "plot-window-XXXXXX").string();
-  ASSERT_NE(mkdtemp(folder.data()), nullptr);
-  setenv("USERPROFILE", folder.c_str(), 1);
-  const auto write = [&](const char* name, const char* text) {
-    std::ofstream(std::filesystem::path(folder) / name, std::ios::binary) << text;
-  };
-  write("opcionsBiplot.qvm", "3,1,#TRUE#,1,#TRUE#,#TRUE#,#FALSE#,1,\"PC1\",\"PC2\",\"PC3\"\r\n");
-  write("rangBiplot.qvm", "0.6\r\n");
-  write("liniesBiplot.qvm", "0.5,0.5,0.2,\"Ca\"\r\n");
-  write("puntsBiplot.qvm", "-0.5,-0.3,0.1,2,0\r\n0.2,-0.6,0,3,1\r\n");
   Api api("Havrel");
   ASSERT_NE(api.handle, nullptr);
-  api.mostrar("CDades_Havrel");
-  EXPECT_TRUE(std::filesystem::is_empty(folder));
-  std::filesystem::remove_all(folder);
-  unsetenv("USERPROFILE");
+  {
+    // The host's exchange files, in a profile folder of the test's own.
+    const PrivateProfile profile;
+    write_exchange_file(profile, plot_havrel_options,
+                        {3, 1, true, 1, true, true, false, 1, "PC1", "PC2", "PC3"});
+    write_exchange_file(profile, plot_havrel_proportions, {0.6});
+    write_exchange_file(profile, plot_havrel_rays, {0.5, 0.5, 0.2, "Ca"});
+    ExchangeWriter points(profile, plot_havrel_points);
+    points.row({-0.5, -0.3, 0.1, 2, 0}).row({0.2, -0.6, 0, 3, 1}).close();
+    api.mostrar("CDades_Havrel");
+    EXPECT_TRUE(std::filesystem::is_empty(profile.folder()));
+  }
   ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
   EXPECT_EQ(api.viewer_shown(), 1);
   for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
@@ -135,10 +131,10 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
   auto regions = std::make_unique<Vector_VORN>();
   std::vector<plot_string> names;
   plot_variant vornc[2] = {
-      record_argument(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
+      plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
       names_argument(1, 3, names)};
   plot_variant vorn[2] = {
-      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)), vornc[1]};
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)), vornc[1]};
   first.mostrar("CDades_VORN_C", vornc, 2);
   second.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(
@@ -167,7 +163,7 @@ TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
   auto regions = std::make_unique<Vector_VORN>();
   std::vector<plot_string> names;
   plot_variant vorn[2] = {
-      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
       names_argument(1, 3, names)};
   api.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <iterator>
+#include <ostream>
 #include <stdexcept>
 #include <system_error>
 
@@ -30,54 +32,75 @@ std::filesystem::path PrivateProfile::file(const std::string& backslash_name) co
   return folder_ / name;
 }
 
-ExchangeWriter::ExchangeWriter(const std::filesystem::path& path)
-    : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
-  if (!out_) throw std::runtime_error("cannot write " + path.string());
+namespace {
+
+bool fits(const ExchangeValue& value, plot_exchange_type type) {
+  switch (type) {
+    case PLOT_EXCHANGE_INTEGER:
+      return std::holds_alternative<int>(value);
+    case PLOT_EXCHANGE_SINGLE:
+    case PLOT_EXCHANGE_DOUBLE:
+      return std::holds_alternative<double>(value) || std::holds_alternative<int>(value);
+    case PLOT_EXCHANGE_LOGICAL:
+      return std::holds_alternative<bool>(value);
+    case PLOT_EXCHANGE_STRING:
+      return std::holds_alternative<std::string>(value);
+  }
+  return false;
 }
 
-ExchangeWriter::~ExchangeWriter() {
-  if (row_open_) out_ << "\r\n";
+void write_value(std::ostream& out, const ExchangeValue& value) {
+  if (const double* number = std::get_if<double>(&value)) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, *number);
+    out.write(buffer, result.ptr - buffer);
+  } else if (const int* integer = std::get_if<int>(&value)) {
+    out << *integer;
+  } else if (const bool* logical = std::get_if<bool>(&value)) {
+    out << (*logical ? "#TRUE#" : "#FALSE#");
+  } else {
+    out << '"' << std::get<std::string>(value) << '"';
+  }
 }
 
-void ExchangeWriter::separate() {
-  if (row_open_) out_ << ',';
-  row_open_ = true;
+}  // namespace
+
+ExchangeWriter::ExchangeWriter(const PrivateProfile& profile, const plot_exchange_file& layout)
+    : path_(profile.file(layout.name)),
+      layout_(layout),
+      out_(path_, std::ios::binary | std::ios::trunc) {
+  if (!out_) throw std::runtime_error("cannot write " + path_.string());
 }
 
-ExchangeWriter& ExchangeWriter::number(double value) {
-  separate();
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out_.write(buffer, result.ptr - buffer);
-  return *this;
-}
-
-ExchangeWriter& ExchangeWriter::integer(int value) {
-  separate();
-  out_ << value;
-  return *this;
-}
-
-ExchangeWriter& ExchangeWriter::logical(bool value) {
-  separate();
-  out_ << (value ? "#TRUE#" : "#FALSE#");
-  return *this;
-}
-
-ExchangeWriter& ExchangeWriter::text(const std::string& value) {
-  separate();
-  out_ << '"' << value << '"';
-  return *this;
-}
-
-ExchangeWriter& ExchangeWriter::end_row() {
-  out_ << "\r\n";
-  row_open_ = false;
+ExchangeWriter& ExchangeWriter::row(std::span<const ExchangeValue> values) {
+  if (std::ssize(values) != layout_.field_count)
+    throw std::logic_error(std::string(layout_.name) + ": a row of " +
+                           std::to_string(values.size()) + " values");
+  const plot_exchange_field* field = layout_.fields;
+  for (const ExchangeValue& value : values) {
+    if (!fits(value, field->type))
+      throw std::logic_error(std::string(layout_.name) + ": a value of another type for " +
+                             field->name);
+    write_value(out_, value);
+    // A row always ends its line, so the next row's first value stands apart.
+    const bool last = field == layout_.fields + layout_.field_count - 1;
+    out_ << (field->line_end != 0 || last ? "\r\n" : ",");
+    ++field;
+  }
+  ++rows_;
   return *this;
 }
 
 void ExchangeWriter::close() {
-  if (row_open_) end_row();
+  if (layout_.rows == PLOT_EXCHANGE_ONE_ROW && rows_ != 1)
+    throw std::logic_error(std::string(layout_.name) + ": one row, not " + std::to_string(rows_));
   out_.close();
   if (!out_) throw std::runtime_error("cannot write " + path_.string());
+}
+
+void write_exchange_file(const PrivateProfile& profile, const plot_exchange_file& layout,
+                         std::initializer_list<ExchangeValue> values) {
+  ExchangeWriter writer(profile, layout);
+  writer.row(values);
+  writer.close();
 }

@@ -2,8 +2,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
+#include <variant>
+
+#include "plot_exchange_layouts.h"
 
 // A private temporary folder named in "USERPROFILE" while it lives, so the 3D plug-ins read
 // the exchange files the host writes there and never the user's own profile. The folder and
@@ -24,27 +29,34 @@ class PrivateProfile {
   std::optional<std::string> previous_;
 };
 
-// One exchange file as the host writes it: values separated by commas, rows ended by CR LF,
-// strings quoted, logicals #TRUE# / #FALSE#, numbers with a point and full precision.
+// One value of an exchange file: an int for an integer field (or a whole number for a number
+// field), a double for a number, a bool for a logical, a string for a string.
+using ExchangeValue = std::variant<int, double, bool, std::string>;
+
+// One exchange file written by its layout: rows of the layout's fields in order, values
+// separated by commas and lines ended by CR LF where the layout ends them; strings quoted,
+// logicals #TRUE# / #FALSE#, numbers with a point and full precision. A row that does not fit
+// the layout is std::logic_error.
 class ExchangeWriter {
  public:
-  explicit ExchangeWriter(const std::filesystem::path& path);
-  ~ExchangeWriter();  // ends an open row; a failed write raises in close() only
+  ExchangeWriter(const PrivateProfile& profile, const plot_exchange_file& layout);
   ExchangeWriter(const ExchangeWriter&) = delete;
   ExchangeWriter& operator=(const ExchangeWriter&) = delete;
 
-  ExchangeWriter& number(double value);
-  ExchangeWriter& integer(int value);
-  ExchangeWriter& logical(bool value);
-  ExchangeWriter& text(const std::string& value);
-  ExchangeWriter& end_row();
+  ExchangeWriter& row(std::span<const ExchangeValue> values);
+  ExchangeWriter& row(std::initializer_list<ExchangeValue> values) {
+    return row(std::span(values.begin(), values.size()));
+  }
   // Flushes and checks the file; std::runtime_error when it could not be written whole.
   void close();
 
  private:
-  void separate();
-
   std::filesystem::path path_;
+  const plot_exchange_file& layout_;
   std::ofstream out_;
-  bool row_open_ = false;
+  int rows_ = 0;
 };
+
+// A one-row file (the options) written whole.
+void write_exchange_file(const PrivateProfile& profile, const plot_exchange_file& layout,
+                         std::initializer_list<ExchangeValue> values);

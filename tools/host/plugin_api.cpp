@@ -1,18 +1,8 @@
 #include "plugin_api.h"
 
-#include <dlfcn.h>
-
-#include <cstring>
 #include <stdexcept>
 
 namespace {
-
-template <typename F>
-bool bind(void* handle, const char* symbol, F& function, std::string& error) {
-  function = reinterpret_cast<F>(dlsym(handle, symbol));
-  if (function == nullptr) error = std::string("missing ") + symbol;
-  return function != nullptr;
-}
 
 void check(int32_t result, const plot_error& error) {
   if (result != 0)
@@ -23,37 +13,19 @@ void check(int32_t result, const plot_error& error) {
 
 bool PluginApi::load(const std::string& folder, const std::string& plugin, std::string& error) {
   const std::string path = folder + "/" + plugin + ".so";
-  handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    error = dlerror();
+  char reason[512];
+  if (plot_load_plugin(path.c_str(), this, reason, sizeof reason) != 0) {
+    error = reason;
     return false;
   }
   name = plugin;
-  return bind(handle, "plot_create", create, error) &&
-         bind(handle, "plot_release", release, error) && bind(handle, "plot_get", get, error) &&
-         bind(handle, "plot_put", put, error) && bind(handle, "plot_call", call, error) &&
-         bind(handle, "plot_variant_clear", variant_clear, error) &&
-         bind(handle, "plot_can_unload_now", can_unload_now, error) &&
-         bind(handle, "plot_set_display_mode", set_display_mode, error) &&
-         bind(handle, "plot_set_message_sink", set_message_sink, error) &&
-         bind(handle, "plot_viewer_shown", viewer_shown, error) &&
-         bind(handle, "plot_viewer_frames", viewer_frames, error) &&
-         bind(handle, "plot_viewer_write_png", viewer_write_png, error) &&
-         bind(handle, "plot_viewer_close", viewer_close, error) &&
-         bind(handle, "plot_viewer_click", viewer_click, error) &&
-         bind(handle, "plot_viewer_resize", viewer_resize, error) &&
-         bind(handle, "plot_ui_wait", ui_wait, error);
+  return true;
 }
 
-void PluginApi::unload() {
-  if (handle != nullptr) dlclose(handle);
-  handle = nullptr;
-}
-
-plot_object* PluginApi::make(const char* class_name) const {
+plot_object* PluginApi::make(const char* creatable) const {
   plot_object* object = nullptr;
   plot_error error{};
-  check(create(class_name, &object, &error), error);
+  check(create(creatable, &object, &error), error);
   return object;
 }
 
@@ -85,51 +57,4 @@ void with_data_class(const PluginApi& api, const char* data_class,
     throw;
   }
   api.release(data);
-}
-
-plot_variant boolean_value(bool value) {
-  plot_variant v{};
-  v.type = PLOT_BOOL;
-  v.value.boolean = value ? PLOT_TRUE : PLOT_FALSE;
-  return v;
-}
-
-plot_variant i2_value(int16_t value) {
-  plot_variant v{};
-  v.type = PLOT_I2;
-  v.value.i2 = value;
-  return v;
-}
-
-plot_variant r8_value(double value) {
-  plot_variant v{};
-  v.type = PLOT_R8;
-  v.value.r8 = value;
-  return v;
-}
-
-plot_variant string_value(const char* text) {
-  plot_variant v{};
-  v.type = PLOT_STRING;
-  v.value.string.data = text;
-  v.value.string.length = static_cast<int32_t>(std::strlen(text));
-  return v;
-}
-
-plot_variant record_value(const char* name, void* data, int32_t size) {
-  plot_variant v{};
-  v.type = PLOT_RECORD;
-  v.value.record.name = name;
-  v.value.record.data = data;
-  v.value.record.size = size;
-  return v;
-}
-
-plot_variant strings_value(int32_t lower, int32_t upper, const plot_string* items) {
-  plot_variant v{};
-  v.type = PLOT_STRINGS;
-  v.value.strings.lower = lower;
-  v.value.strings.upper = upper;
-  v.value.strings.items = items;
-  return v;
 }

@@ -21,11 +21,10 @@ struct HavrelOptions {
   bool outlier_mark = false;
   int nRang = 0;
 
-  std::string text() const {
-    const auto logical = [](bool b) { return std::string(b ? ",#TRUE#" : ",#FALSE#"); };
-    return std::to_string(nGrups) + "," + std::to_string(nLinies) + logical(observation) + "," +
-           std::to_string(modeDibuix) + logical(printeixos) + logical(outlier_mark) + ",#FALSE#," +
-           std::to_string(nRang) + ",\"PC1\",\"PC2\",\"PC3\"\r\n";
+  void write(const PrivateProfile& profile) const {
+    write_exchange_file(profile, plot_havrel_options,
+                        {nGrups, nLinies, observation, modeDibuix, printeixos, outlier_mark, false,
+                         nRang, "PC1", "PC2", "PC3"});
   }
 };
 
@@ -40,10 +39,10 @@ class HavrelViewer : public FormViewer<HavrelViewer, COpenGL_Havrel, Leftover::U
   // The four files; rows of points are "x,y,z,group,outlier", none means no points file.
   void write_files(const HavrelOptions& options, const std::string& points = "",
                    const std::string& rays = " ", const std::string& proportions = " ") {
-    write("opcionsBiplot.qvm", options.text());
-    write("rangBiplot.qvm", proportions);
-    write("liniesBiplot.qvm", rays);
-    if (!points.empty()) write("puntsBiplot.qvm", points);
+    options.write(profile);
+    write(plot_havrel_proportions.name, proportions);
+    write(plot_havrel_rays.name, rays);
+    if (!points.empty()) write(plot_havrel_points.name, points);
   }
 
   void show() { data.mostrar(); }

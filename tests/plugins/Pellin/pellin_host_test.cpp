@@ -1,15 +1,13 @@
 // Pellin.so driven the way a host drives it: dlopen, the C interface and the shared header.
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <cstdlib>
 #include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "Pellin_records.h"
+#include "plot_logratio_records.h"
 #include "plot_plugin.h"
 #include "support/host_call.h"
 #include "support/loaded_plugin.h"
@@ -34,11 +32,10 @@ class PellinLibrary : public plot::testing::LibraryTest {
     ASSERT_EQ(plugin_->put(data_, property, &value, &error_), 0) << error_.text;
   }
 
-  int32_t mostrar(pellin::Vector_Punts_arl& record) {
-    plot_variant arguments[2] = {
-        plot::testing::record_argument(PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
-    arguments[1].type = PLOT_STRINGS;
-    arguments[1].value.strings = {1, 2, names_};
+  int32_t mostrar(Vector_Punts_arl& record) {
+    const plot_variant arguments[2] = {
+        plot_variant_record(PLOT_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record)),
+        plot_variant_strings(1, 2, names_)};
     return plugin_->call(data_, "mostrar", arguments, 2, nullptr, &error_);
   }
 
@@ -60,24 +57,24 @@ class PellinLibrary : public plot::testing::LibraryTest {
 
 // The second mostrar draws into the window the first one opened.
 TEST_F(PellinLibrary, ShowsTheHostsRecordInMarkerAndThenDotMode) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   record->Punts[0] = {0.5, 0.5, {{1, 0, 0}}, 2};
   record->Punts[1] = {-0.5, -0.5, {{0, 0, 1}}, 10};
   record->long_ = 2;
-  set("formes", plot::testing::bool_argument(true));
+  set("formes", plot_variant_bool(true));
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   EXPECT_EQ(plugin_->viewer_shown(), 1);
   EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{0, 0, 0}));
   EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 0}));
 
-  set("formes", plot::testing::bool_argument(false));
+  set("formes", plot_variant_bool(false));
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   EXPECT_EQ(colour_at(0.5, 0.5), (std::vector<uint8_t>{255, 0, 0}));
   EXPECT_EQ(colour_at(-0.5, -0.5), (std::vector<uint8_t>{0, 0, 255}));
 }
 
 TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   record->long_ = 502;
   EXPECT_EQ(mostrar(*record), 9);
   EXPECT_EQ(error_.number, 9);
@@ -87,7 +84,7 @@ TEST_F(PellinLibrary, ErrorsComeBackWithTheirNumberAndNoWindow) {
 
 TEST_F(PellinLibrary, SizesBeyondTheLargestSurfaceAreRefusedAndTheViewerGoesOn) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+  auto record = std::make_unique<Vector_Punts_arl>();
   ASSERT_EQ(mostrar(*record), 0) << error_.text;
   const int64_t frames = plugin_->viewer_frames();
   struct Size {
@@ -108,30 +105,22 @@ TEST_F(PellinLibrary, SizesBeyondTheLargestSurfaceAreRefusedAndTheViewerGoesOn) 
 
 // The axes' half-lengths come from the host: the smallest and largest integers draw.
 TEST_F(PellinLibrary, DrawAxesTakesEveryHostInteger) {
-  using Release = decltype(&plot_release_device_context);
-  const auto release =
-      reinterpret_cast<Release>(dlsym(plugin_->handle, "plot_release_device_context"));
   plot_object* renderer = nullptr;
   ASSERT_EQ(plugin_->create("COpenGL_alr", &renderer, &error_), 0);
   const int32_t hdc = plugin_->offscreen_device_context(64, 64);
-  plot_variant handles[2] = {};
-  handles[0].type = handles[1].type = PLOT_I4;
-  handles[1].value.i4 = hdc;
+  const plot_variant handles[2] = {plot_variant_i4(0), plot_variant_i4(hdc)};
   plot_variant initialised{};
   ASSERT_EQ(plugin_->call(renderer, "Initialize", handles, 2, &initialised, &error_), 0);
   ASSERT_EQ(initialised.value.boolean, PLOT_TRUE);
   for (const int32_t extreme :
        {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
-    plot_variant half_lengths[3] = {};
-    for (plot_variant& v : half_lengths) {
-      v.type = PLOT_I4;
-      v.value.i4 = extreme;
-    }
+    const plot_variant half_lengths[3] = {plot_variant_i4(extreme), plot_variant_i4(extreme),
+                                          plot_variant_i4(extreme)};
     EXPECT_EQ(plugin_->call(renderer, "DrawAxes", half_lengths, 3, nullptr, &error_), 0)
         << extreme << ": " << error_.text;
   }
   plugin_->release(renderer);
-  if (release != nullptr) release(hdc);
+  plugin_->release_device_context(hdc);
 }
 
 }  // namespace

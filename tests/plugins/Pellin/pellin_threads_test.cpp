@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "Pellin_records.h"
+#include "plot_logratio_records.h"
 #include "plot_plugin.h"
 #include "support/host_call.h"
 #include "support/loaded_plugin.h"
@@ -19,7 +19,7 @@ using Picture = std::vector<uint8_t>;
 
 // One host cycle: create, put, mostrar, picture, close, release. The picture is empty when
 // another thread closed the viewer in between.
-Picture show_once(const LoadedPlugin& plugin, pellin::Vector_Punts_arl& record) {
+Picture show_once(const LoadedPlugin& plugin, Vector_Punts_arl& record) {
   plot_error error{};
   plot_object* data = nullptr;
   EXPECT_EQ(plugin.create("CDades_ALR", &data, &error), 0) << error.text;
@@ -27,7 +27,7 @@ Picture show_once(const LoadedPlugin& plugin, pellin::Vector_Punts_arl& record) 
   EXPECT_EQ(plugin.put(data, "formes", &formes, &error), 0) << error.text;
   const plot_string names[2] = {{"alr1", 4}, {"alr2", 4}};
   plot_variant arguments[2] = {
-      plot::testing::record_argument(PELLIN_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
+      plot::testing::record_argument(PLOT_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
   arguments[1].type = PLOT_STRINGS;
   arguments[1].value.strings = {1, 2, names};
   EXPECT_EQ(plugin.call(data, "mostrar", arguments, 2, nullptr, &error), 0) << error.text;
@@ -43,8 +43,8 @@ Picture show_once(const LoadedPlugin& plugin, pellin::Vector_Punts_arl& record) 
   return picture;
 }
 
-std::unique_ptr<pellin::Vector_Punts_arl> one_point(double at, float red, float blue) {
-  auto record = std::make_unique<pellin::Vector_Punts_arl>();
+std::unique_ptr<Vector_Punts_arl> one_point(double at, float red, float blue) {
+  auto record = std::make_unique<Vector_Punts_arl>();
   record->Punts[0] = {at, at, {{red, 0, blue}}, 1};
   record->long_ = 1;
   return record;
@@ -64,7 +64,7 @@ TEST(PellinThreads, TwoThreadsShowTheirPlotsAndEveryPictureIsOneDrawnAlone) {
   ASSERT_NE(red_alone, blue_alone);
 
   constexpr int kCycles = 100;
-  auto drive = [&](pellin::Vector_Punts_arl* record, int* torn) {
+  auto drive = [&](Vector_Punts_arl* record, int* torn) {
     for (int cycle = 0; cycle < kCycles; ++cycle) {
       const Picture picture = show_once(plugin, *record);
       if (!picture.empty() && picture != red_alone && picture != blue_alone) ++*torn;

@@ -11,12 +11,12 @@ namespace plot::testing {
 // One Pellin plot shown off screen through CDades_ALR, as the host would show it.
 class PellinViewer : public FormViewer<PellinViewer, COpenGL_alr, Leftover::UserClose> {
  public:
-  pellin::Vector_Punts_arl& record() { return *record_; }
+  Vector_Punts_arl& record() { return *record_; }
   CDades_ALR data;
   StringArray coor{1, {"X", "Y"}};
 
-  pellin::Punt& add(double x, double y, std::array<float, 3> colour, int16_t forma = 1) {
-    pellin::Punt& p = record_->Punts[record_->long_++];
+  Punt& add(double x, double y, std::array<float, 3> colour, int16_t forma = 1) {
+    Punt& p = record_->Punts[record_->long_++];
     p = {x, y, {{colour[0], colour[1], colour[2]}}, forma};
     return p;
   }
@@ -24,7 +24,7 @@ class PellinViewer : public FormViewer<PellinViewer, COpenGL_alr, Leftover::User
   void show() { data.mostrar(*record_, coor); }
 
  private:
-  std::unique_ptr<pellin::Vector_Punts_arl> record_ = std::make_unique<pellin::Vector_Punts_arl>();
+  std::unique_ptr<Vector_Punts_arl> record_ = std::make_unique<Vector_Punts_arl>();
 };
 
 }  // namespace plot::testing

@@ -59,7 +59,7 @@ TEST(QuadrelFiles, RecordsUpToTheTableEnd) {
 // The names of the options file are the labels, at the ternary diagram's label positions.
 TEST(QuadrelFiles, OptionNamesAreTheVertexLabels) {
   QuadrelViewer v;
-  v.write_options(1, 0, R"("Top","Left","Right")");
+  v.write_options(1, 0, {"Top", "Left", "Right"});
   v.write_data("\r\n");
   v.show();
   EXPECT_EQ(v.renderer().record_count(), 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 
@@ -15,13 +16,13 @@ namespace plot::testing {
 // by (-0.5, -0.5, 0).
 class QuadrelViewer : public TernaryFrameViewer<QuadrelViewer, COpenGL_TD_3D> {
  public:
-  static constexpr const char* kOptions = "opcionsTernary.qvm";
-  static constexpr const char* kData = "dadesTernary.qvm";
+  static constexpr const char* kOptions = plot_quadrel_options.name;
+  static constexpr const char* kData = plot_quadrel_data.name;
 
-  // The options file as the host writes it: mode, groups, three quoted names.
-  void write_options(int mode, int groups, const std::string& names = R"("A","B","C")") {
-    write_file(file(kOptions),
-               std::to_string(mode) + "," + std::to_string(groups) + "," + names + "\r\n");
+  void write_options(int mode, int groups,
+                     const std::array<std::string, 3>& names = {"A", "B", "C"}) {
+    write_exchange_file(profile, plot_quadrel_options,
+                        {mode, groups, names[0], names[1], names[2]});
   }
   void write_data(const std::string& text) { write_file(file(kData), text); }
   // One record x, y, z, group.

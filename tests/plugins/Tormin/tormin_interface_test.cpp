@@ -3,20 +3,13 @@
 
 #include <limits>
 
-#include "Tormin_records.h"
+#include "plot_logratio_records.h"
 #include "plot_plugin.h"
+#include "plot_variants.h"
 #include "tormin_viewer.h"
 
 namespace plot::testing {
 namespace {
-
-plot_variant parts_variant(const double* items, int32_t rows_from, int32_t rows_to,
-                           int32_t columns_to) {
-  plot_variant v{};
-  v.type = PLOT_R8_ARRAY2;
-  v.value.r8_array2 = {rows_from, rows_to, 1, columns_to, items};
-  return v;
-}
 
 // A renderer made by the host, initialised on an off-screen surface from two observations.
 class TorminRenderer : public ::testing::Test {
@@ -24,9 +17,8 @@ class TorminRenderer : public ::testing::Test {
   void SetUp() override {
     viewer_.write({}, {{{1, 2, 3, 4}}, {{2, 3, 4, 5}}});
     ASSERT_EQ(plot_create("COpenGL_alr_3D", &renderer_, &error_), 0) << error_.text;
-    plot_variant arguments[2] = {};
-    arguments[0].type = arguments[1].type = PLOT_I4;
-    arguments[1].value.i4 = plot_offscreen_device_context(400, 300);
+    const plot_variant arguments[2] = {plot_variant_i4(0),
+                                       plot_variant_i4(plot_offscreen_device_context(400, 300))};
     plot_variant result{};
     ASSERT_EQ(plot_call(renderer_, "Initialize", arguments, 2, &result, &error_), 0);
     ASSERT_EQ(result.value.boolean, PLOT_TRUE);
@@ -52,21 +44,18 @@ TEST_F(TorminRenderer, CalculDadesReadsTheHostsArrayRowByRowWithinItsBounds) {
     plot_variant argument;
     int32_t error;
   };
-  plot_variant not_an_array{};
-  not_an_array.type = PLOT_R8;
   // Bounds no host can fill, without the items: refused before any room is taken for them.
   constexpr int32_t kLeast = std::numeric_limits<int32_t>::min();
   constexpr int32_t kMost = std::numeric_limits<int32_t>::max();
-  plot_variant every_index = parts_variant(nullptr, kLeast, kMost, kMost);
-  every_index.value.r8_array2.column_lower = kLeast;
   const Case cases[] = {
-      {"rows 1 To 2", parts_variant(&fine[0][0], 1, 2, 4), 0},
-      {"a zero divisor", parts_variant(&zero_divisor[0][0], 1, 2, 4), 11},
-      {"rows 0 To 1 lack row 2", parts_variant(&fine[0][0], 0, 1, 4), 9},
-      {"columns 1 To 3 lack the fourth part", parts_variant(&fine[0][0], 1, 2, 3), 9},
-      {"one number", not_an_array, 13},
-      {"2^31 rows of four, no items", parts_variant(nullptr, 1, kMost, 4), 5},
-      {"2^32 rows of 2^32, no items", every_index, 5},
+      {"rows 1 To 2", plot_variant_r8_array2(1, 2, 1, 4, &fine[0][0]), 0},
+      {"a zero divisor", plot_variant_r8_array2(1, 2, 1, 4, &zero_divisor[0][0]), 11},
+      {"rows 0 To 1 lack row 2", plot_variant_r8_array2(0, 1, 1, 4, &fine[0][0]), 9},
+      {"columns 1 To 3 lack the fourth part", plot_variant_r8_array2(1, 2, 1, 3, &fine[0][0]), 9},
+      {"one number", plot_variant_r8(0), 13},
+      {"2^31 rows of four, no items", plot_variant_r8_array2(1, kMost, 1, 4, nullptr), 5},
+      {"2^32 rows of 2^32, no items", plot_variant_r8_array2(kLeast, kMost, kLeast, kMost, nullptr),
+       5},
   };
   for (const Case& c : cases) EXPECT_EQ(call("Calcul_Dades", &c.argument, 1), c.error) << c.what;
 }
@@ -74,13 +63,11 @@ TEST_F(TorminRenderer, CalculDadesReadsTheHostsArrayRowByRowWithinItsBounds) {
 TEST_F(TorminRenderer, PassarPuntsTakesItsRecordAndNamesOneAndTwo) {
   auto record = std::make_unique<Vector_Punts_Tormin>();
   const plot_string names[2] = {{"a", 1}, {"b", 1}};
-  plot_variant arguments[2] = {};
-  arguments[0].type = PLOT_RECORD;
-  arguments[0].value.record = {TORMIN_VECTOR_PUNTS_TORMIN_NAME, record.get(), sizeof(*record)};
-  arguments[1].type = PLOT_STRINGS;
-  arguments[1].value.strings = {1, 2, names};
+  plot_variant arguments[2] = {
+      plot_variant_record(PLOT_VECTOR_PUNTS_TORMIN_NAME, record.get(), sizeof(*record)),
+      plot_variant_strings(1, 2, names)};
   EXPECT_EQ(call("Passar_Punts", arguments, 2), 0) << error_.text;
-  arguments[1].value.strings = {1, 1, names};
+  arguments[1] = plot_variant_strings(1, 1, names);
   EXPECT_EQ(call("Passar_Punts", arguments, 2), 9);
 }
 

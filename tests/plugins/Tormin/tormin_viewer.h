@@ -29,25 +29,22 @@ struct TorminOptions {
 class TorminViewer : public FormViewer<TorminViewer, COpenGL_alr_3D, Leftover::UserClose> {
  public:
   static constexpr double kFieldOfView = 10;
-  static constexpr const char* kOptions = "\\opcionsALR.qvm";
-  static constexpr const char* kData = "\\dadesALR.qvm";
+  static constexpr const char* kOptions = plot_tormin_options.name;
+  static constexpr const char* kData = plot_tormin_data.name;
 
   void write(const TorminOptions& options, const std::vector<Observation>& rows) {
     write_options(options);
     write_data(rows);
   }
   void write_options(const TorminOptions& o) {
-    ExchangeWriter w(profile.file(kOptions));
-    w.text(o.transformacio).integer(o.modeDibuix).integer(o.nGrups).end_row();
-    for (const std::string& name : o.names) w.text(name).end_row();
-    w.close();
+    write_exchange_file(
+        profile, plot_tormin_options,
+        {o.transformacio, o.modeDibuix, o.nGrups, o.names[0], o.names[1], o.names[2]});
   }
   void write_data(const std::vector<Observation>& rows) {
-    ExchangeWriter w(profile.file(kData));
-    for (const Observation& r : rows) {
-      for (const double part : r.parts) w.number(part);
-      w.integer(r.group).end_row();
-    }
+    ExchangeWriter w(profile, plot_tormin_data);
+    for (const Observation& r : rows)
+      w.row({r.parts[0], r.parts[1], r.parts[2], r.parts[3], r.group});
     w.close();
   }
   bool exists(const char* name) const { return std::filesystem::exists(profile.file(name)); }

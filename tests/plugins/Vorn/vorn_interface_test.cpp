@@ -39,7 +39,7 @@ class VornInterface : public ::testing::Test {
   int32_t mostrar(int32_t lower = 1, int32_t upper = 3, const char* name = PLOT_VECTOR_VORN_NAME) {
     if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     std::vector<plot_string> names;
-    plot_variant arguments[2] = {record_argument(name, &v.regions(), sizeof(Vector_VORN)),
+    plot_variant arguments[2] = {plot_variant_record(name, &v.regions(), sizeof(Vector_VORN)),
                                  names_argument(lower, upper, names)};
     return call_mostrar(data_, arguments, 2);
   }

@@ -28,9 +28,9 @@ class VorncInterface : public ::testing::Test {
     if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     v.groups().alpha = alpha;
     std::vector<plot_string> names;
-    plot_variant arguments[2] = {
-        record_argument(PLOT_VECTOR_PUNTS_VORN_C_NAME, &v.groups(), sizeof(Vector_Punts_VORN_C)),
-        names_argument(lower, upper, names)};
+    plot_variant arguments[2] = {plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, &v.groups(),
+                                                     sizeof(Vector_Punts_VORN_C)),
+                                 names_argument(lower, upper, names)};
     return call_mostrar(data_, arguments, 2);
   }
 
@@ -60,8 +60,8 @@ TEST_F(VorncInterface, FailuresReachTheHost) {
            Case{"alpha of negative length", 2, false, {"x", -1}, 1, 3, 5},
            Case{"alpha with a length and no text", 2, false, {nullptr, 4}, 1, 3, 5},
        }) {
-    put("nGrups", {PLOT_I2, {.i2 = c.groups}});
-    put("formes", {PLOT_BOOL, {.boolean = static_cast<int16_t>(c.formes ? -1 : 0)}});
+    put("nGrups", plot_variant_i2(c.groups));
+    put("formes", plot_variant_bool(c.formes));
     EXPECT_EQ(mostrar(c.alpha, c.lower, c.upper), c.error) << c.what;
   }
 }

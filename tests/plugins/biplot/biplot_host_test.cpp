@@ -35,20 +35,16 @@ class BiplotLibrary : public plot::testing::LibraryTest {
     for (const auto& [name, value] : flags)
       EXPECT_EQ(plugin_->put(data, name, &value, &error_), 0) << name;
     const std::vector<plot_string> coor(static_cast<std::size_t>(upper - lower + 1), {"c", 1});
-    using plot::testing::record_argument;
-    plot_variant arguments[3] = {
-        record_argument(PLOT_VECTOR_PUNTS_BI_NAME, &records.observations, sizeof(Vector_Punts_bi)),
-        record_argument(PLOT_VECTOR_LINIES_NAME, &records.rays, sizeof(Vector_Linies))};
-    arguments[2].type = PLOT_STRINGS;
-    arguments[2].value.strings = {lower, upper, coor.data()};
+    const plot_variant arguments[3] = {
+        plot_variant_record(PLOT_VECTOR_PUNTS_BI_NAME, &records.observations,
+                            sizeof(Vector_Punts_bi)),
+        plot_variant_record(PLOT_VECTOR_LINIES_NAME, &records.rays, sizeof(Vector_Linies)),
+        plot_variant_strings(lower, upper, coor.data())};
     const int32_t result = plugin_->call(data, "mostrar", arguments, 3, nullptr, &error_);
     plugin_->release(data);
     return result;
   }
 };
-
-using plot::testing::bool_argument;
-using plot::testing::i2_argument;
 
 TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
   struct Case {
@@ -88,9 +84,9 @@ TEST_F(BiplotLibrary, FailuresComeBackFromMostrarWithNoWindow) {
     auto records = std::make_unique<Records>();
     c.change(*records);
     const int32_t result = show(*records, c.lower, c.upper,
-                                {{"observation", bool_argument(true)},
-                                 {"formes", bool_argument(c.formes)},
-                                 {"nGrups", i2_argument(c.nGrups)}});
+                                {{"observation", plot_variant_bool(true)},
+                                 {"formes", plot_variant_bool(c.formes)},
+                                 {"nGrups", plot_variant_i2(c.nGrups)}});
     EXPECT_EQ(result, c.error) << c.what;
     EXPECT_EQ(error_.number, c.error) << c.what;
     EXPECT_EQ(plugin_->viewer_shown(), c.error == 0 ? 1 : 0) << c.what;

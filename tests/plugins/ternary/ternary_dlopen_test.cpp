@@ -8,6 +8,7 @@
 
 #include "plot_plugin.h"
 #include "plot_ternary_records.h"
+#include "plot_variants.h"
 #include "support/loaded_plugin.h"
 
 namespace {
@@ -30,14 +31,11 @@ TEST(TernaryDlopen, MostrarWithRecordsDrawsOrFails) {
   grid->VPG[2].Punts1[1] = {0.25, 0.433, {0, 0, 0}, 0};
   grid->VPG[3].Punts2[1] = {0.75, 0.433, {0, 0, 0}, 0};
   const plot_string names[3] = {{"A", 1}, {"B", 1}, {"C", 1}};
-  plot_variant arguments[4] = {};
-  arguments[0].type = arguments[1].type = arguments[2].type = PLOT_RECORD;
-  arguments[0].value.record = {PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)};
-  arguments[1].value.record = {PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)};
-  arguments[2].value.record = {PLOT_VECTOR_PUNTS_PC_NAME, components.get(),
-                               sizeof(Vector_Punts_PC)};
-  arguments[3].type = PLOT_STRINGS;
-  arguments[3].value.strings = {1, 3, names};
+  const plot_variant arguments[4] = {
+      plot_variant_record(PLOT_VECTOR_PUNTS_NAME, points.get(), sizeof(Vector_Punts)),
+      plot_variant_record(PLOT_VECTOR_GRAELLA_NAME, grid.get(), sizeof(Vector_Graella)),
+      plot_variant_record(PLOT_VECTOR_PUNTS_PC_NAME, components.get(), sizeof(Vector_Punts_PC)),
+      plot_variant_strings(1, 3, names)};
 
   plot_object* data = nullptr;
   ASSERT_EQ(create("CDades_Ternary", &data, nullptr), 0);

@@ -32,9 +32,9 @@ class TernaryInterface : public ::testing::Test {
     if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
     std::vector<plot_string> names;
     plot_variant arguments[4] = {
-        record_argument(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
-        record_argument(grid_name, &v.grid(), sizeof(Vector_Graella)),
-        record_argument(PLOT_VECTOR_PUNTS_PC_NAME, &v.components(), sizeof(Vector_Punts_PC)),
+        plot_variant_record(PLOT_VECTOR_PUNTS_NAME, &v.points(), sizeof(Vector_Punts)),
+        plot_variant_record(grid_name, &v.grid(), sizeof(Vector_Graella)),
+        plot_variant_record(PLOT_VECTOR_PUNTS_PC_NAME, &v.components(), sizeof(Vector_Punts_PC)),
         names_argument(lower, upper, names)};
     return call_mostrar(data_, arguments, 4);
   }

@@ -12,7 +12,6 @@ constexpr int kComponents = 3;
 // Room to turn the cloud without leaving the -1.3 to 1.3 view.
 constexpr double kHalfView = 0.95;
 constexpr double kOutlierLevel = 0.975;
-constexpr Eigen::Index kMaxRays = 20;
 
 void write_exchange_files(const PrivateProfile& profile, const CompositionTable& table,
                           const PlotRequest& request) {
@@ -24,29 +23,26 @@ void write_exchange_files(const PrivateProfile& profile, const CompositionTable&
   // D parts leave D - 1 components with variability; value j covers the first j.
   const int proportions = rays - 1;
 
-  ExchangeWriter options(profile.file("\\opcionsBiplot.qvm"));
-  options.integer(static_cast<int>(table.groups.size())).integer(rays).logical(true);
-  options.integer(request.shapes ? 2 : 1).logical(request.names).logical(request.outliers);
-  options.logical(request.labels).integer(proportions);
-  options.text("PC1").text("PC2").text("PC3").end_row();
-  options.close();
+  write_exchange_file(
+      profile, plot_havrel_options,
+      {static_cast<int>(table.groups.size()), rays, true, request.shapes ? 2 : 1, request.names,
+       request.outliers, request.labels, proportions, "PC1", "PC2", "PC3"});
 
-  ExchangeWriter cpe(profile.file("\\rangBiplot.qvm"));
-  for (int j = 1; j <= proportions; ++j) cpe.number(pca.cumulative(j - 1)).end_row();
+  ExchangeWriter cpe(profile, plot_havrel_proportions);
+  for (int j = 1; j <= proportions; ++j) cpe.row({pca.cumulative(j - 1)});
   cpe.close();
 
-  ExchangeWriter lines(profile.file("\\liniesBiplot.qvm"));
-  for (Eigen::Index k = 0; k < view.loadings.rows(); ++k) {
-    for (Eigen::Index c = 0; c < kComponents; ++c) lines.number(view.loadings(k, c));
-    lines.text(table.part_names[static_cast<std::size_t>(k)]).end_row();
-  }
+  ExchangeWriter lines(profile, plot_havrel_rays);
+  for (Eigen::Index k = 0; k < view.loadings.rows(); ++k)
+    lines.row({view.loadings(k, 0), view.loadings(k, 1), view.loadings(k, 2),
+               table.part_names[static_cast<std::size_t>(k)]});
   lines.close();
 
-  ExchangeWriter points(profile.file("\\puntsBiplot.qvm"));
+  ExchangeWriter points(profile, plot_havrel_points);
   for (Eigen::Index i = 0; i < view.scores.rows(); ++i) {
     const auto n = static_cast<std::size_t>(i);
-    for (Eigen::Index c = 0; c < kComponents; ++c) points.number(view.scores(i, c));
-    points.integer(table.group[n]).integer(request.outliers && outlier[n] ? 1 : 0).end_row();
+    points.row({view.scores(i, 0), view.scores(i, 1), view.scores(i, 2), table.group[n],
+                request.outliers && outlier[n] ? 1 : 0});
   }
   points.close();
 }
@@ -55,9 +51,9 @@ void write_exchange_files(const PrivateProfile& profile, const CompositionTable&
 
 void show_biplot3d(const PluginApi& api, const CompositionTable& table,
                    const PlotRequest& request) {
-  require_part_range(table, request, 4, kMaxRays);
+  require_part_range(table, request, 4, PLOT_MAX_3D_RAYS);
   const Eigen::Index fewest = request.outliers ? table.parts.cols() + 1 : 4;
-  require_rows(table, request, fewest, kMaxExchangeRows,
+  require_rows(table, request, fewest, PLOT_MAX_3D_OBSERVATIONS,
                request.outliers ? "the outlier test" : "principal components");
   // The folder lives for the call only: the plug-in reads and deletes the files inside
   // mostrar, and the user's own profile is never touched.

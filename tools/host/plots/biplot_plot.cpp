@@ -62,16 +62,17 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
   const Biplot plot = make_biplot(table, request.outliers);
   const plot_string coor[] = {{"PC1", 3}, {"PC2", 3}, {"PC3", 3}};
   with_data_class(api, "CDades_biplot", [&](plot_object* data) {
-    api.set(data, "printeixos", boolean_value(request.names));
-    api.set(data, "observation", boolean_value(true));
-    api.set(data, "outlier_mark", boolean_value(request.outliers));
-    api.set(data, "labels", boolean_value(request.labels));
-    api.set(data, "formes", boolean_value(request.shapes));
-    api.set(data, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "printeixos", plot_variant_bool(request.names));
+    api.set(data, "observation", plot_variant_bool(true));
+    api.set(data, "outlier_mark", plot_variant_bool(request.outliers));
+    api.set(data, "labels", plot_variant_bool(request.labels));
+    api.set(data, "formes", plot_variant_bool(request.shapes));
+    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(), sizeof(Vector_Punts_bi)),
-        record_value(PLOT_VECTOR_LINIES_NAME, plot.rays.get(), sizeof(Vector_Linies)),
-        strings_value(1, 3, coor)};
+        plot_variant_record(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(),
+                            sizeof(Vector_Punts_bi)),
+        plot_variant_record(PLOT_VECTOR_LINIES_NAME, plot.rays.get(), sizeof(Vector_Linies)),
+        plot_variant_strings(1, 3, coor)};
     api.invoke(data, "mostrar", arguments, 3);
   });
 }

@@ -19,14 +19,13 @@ std::vector<std::string> axis_names(const CompositionTable& table, Transform tra
 void show_logratio3d(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request) {
   require_parts(table, request, 4);
-  require_rows(table, request, 1, kMaxExchangeRows, "a log-ratio plot");
+  require_rows(table, request, 1, PLOT_MAX_3D_OBSERVATIONS, "a log-ratio plot");
   const PrivateProfile profile;
-  ExchangeWriter options(profile.file("\\opcionsALR.qvm"));
-  options.text(request.transform == Transform::alr ? "ALR" : "balances");
-  options.integer(request.shapes ? 2 : 1).integer(static_cast<int>(table.groups.size())).end_row();
-  for (const auto& name : axis_names(table, request.transform)) options.text(name).end_row();
-  options.close();
-
-  write_rows_with_groups(profile.file("\\dadesALR.qvm"), table.parts, table.group);
+  const std::vector<std::string> names = axis_names(table, request.transform);
+  write_exchange_file(
+      profile, plot_tormin_options,
+      {request.transform == Transform::alr ? "ALR" : "balances", request.shapes ? 2 : 1,
+       static_cast<int>(table.groups.size()), names[0], names[1], names[2]});
+  write_rows_with_groups(profile, plot_tormin_data, table.parts, table.group);
   with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }

@@ -5,14 +5,12 @@
 #include <cmath>
 #include <memory>
 
-#include "../../../plugins/Pellin/Pellin_records.h"
 #include "plot_builders.h"
 #include "plot_inputs.h"
+#include "plot_logratio_records.h"
 #include "stats/compositions.h"
 
 namespace {
-
-using pellin::Vector_Punts_arl;
 
 std::vector<std::string> axis_names(const CompositionTable& table, Transform transform) {
   const auto& p = table.part_names;
@@ -27,7 +25,7 @@ std::vector<std::string> axis_names(const CompositionTable& table, Transform tra
 void show_logratio(const PluginApi& api, const CompositionTable& table,
                    const PlotRequest& request) {
   require_parts(table, request, 3);
-  require_rows(table, request, 1, PELLIN_PUNTS_UPPER + 1, "a log-ratio plot");
+  require_rows(table, request, 1, PLOT_LOGRATIO_POINTS, "a log-ratio plot");
   const stats::Matrix z =
       request.transform == Transform::alr ? stats::alr(table.parts) : stats::ilr(table.parts);
   const stats::Vector centre = stats::column_means(z);
@@ -36,7 +34,7 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
 
   auto record = std::make_unique<Vector_Punts_arl>();
   for (Eigen::Index i = 0; i < z.rows(); ++i) {
-    pellin::Punt& p = record->Punts[i];
+    Punt& p = record->Punts[i];
     p.x = z(i, 0) * scale;
     p.y = z(i, 1) * scale;
     const int g = table.group[static_cast<std::size_t>(i)];
@@ -49,13 +47,13 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
   const std::vector<std::string> names = axis_names(table, request.transform);
   const std::vector<plot_string> items = counted(names);
   with_data_class(api, "CDades_ALR", [&](plot_object* data) {
-    api.set(data, "formes", boolean_value(request.shapes));
-    api.set(data, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
-    api.set(data, "centreX", r8_value(centre(0) * scale));
-    api.set(data, "centreY", r8_value(centre(1) * scale));
+    api.set(data, "formes", plot_variant_bool(request.shapes));
+    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "centreX", plot_variant_r8(centre(0) * scale));
+    api.set(data, "centreY", plot_variant_r8(centre(1) * scale));
     const plot_variant arguments[] = {
-        record_value(PELLIN_VECTOR_PUNTS_ARL_NAME, record.get(), sizeof(Vector_Punts_arl)),
-        strings_value(1, 2, items.data())};
+        plot_variant_record(PLOT_VECTOR_PUNTS_ARL_NAME, record.get(), sizeof(Vector_Punts_arl)),
+        plot_variant_strings(1, 2, items.data())};
     api.invoke(data, "mostrar", arguments, 2);
   });
 }

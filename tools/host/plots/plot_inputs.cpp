@@ -1,7 +1,5 @@
 #include "plot_inputs.h"
 
-#include "../exchange_folder.h"
-
 namespace {
 
 std::string plot_name(const PlotRequest& request) {
@@ -58,12 +56,14 @@ std::vector<plot_string> counted(const std::vector<std::string>& texts) {
   return out;
 }
 
-void write_rows_with_groups(const std::filesystem::path& path, const stats::Matrix& rows,
-                            const std::vector<int>& group) {
-  ExchangeWriter out(path);
+void write_rows_with_groups(const PrivateProfile& profile, const plot_exchange_file& layout,
+                            const stats::Matrix& rows, const std::vector<int>& group) {
+  ExchangeWriter out(profile, layout);
+  std::vector<ExchangeValue> row;
   for (Eigen::Index i = 0; i < rows.rows(); ++i) {
-    for (Eigen::Index j = 0; j < rows.cols(); ++j) out.number(rows(i, j));
-    out.integer(group[static_cast<std::size_t>(i)]).end_row();
+    row.assign(rows.row(i).begin(), rows.row(i).end());
+    row.emplace_back(group[static_cast<std::size_t>(i)]);
+    out.row(row);
   }
   out.close();
 }

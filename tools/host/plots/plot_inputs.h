@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "cli/plot_request.h"
+#include "exchange_folder.h"
 #include "input/composition_table.h"
+#include "plot_limits.h"
 #include "plot_plugin.h"
 
 // The checks and small conversions every plot builder makes before it fills its records.
-
-// The rows a 3D plug-in's exchange tables hold.
-inline constexpr Eigen::Index kMaxExchangeRows = 6000;
 
 // InputError unless the table has exactly `parts` parts.
 void require_parts(const CompositionTable& table, const PlotRequest& request, Eigen::Index parts);
@@ -27,8 +26,8 @@ void require_rows(const CompositionTable& table, const PlotRequest& request, Eig
                   Eigen::Index max_rows, const std::string& what);
 
 // A 3D plug-in's data file: each row's coordinates, then its group.
-void write_rows_with_groups(const std::filesystem::path& path, const stats::Matrix& rows,
-                            const std::vector<int>& group);
+void write_rows_with_groups(const PrivateProfile& profile, const plot_exchange_file& layout,
+                            const stats::Matrix& rows, const std::vector<int>& group);
 
 // The colour of group g in the plug-ins' legend table (1 black, 2 red, 3 green, ...).
 std::array<float, 3> group_colour(int group);

@@ -58,8 +58,8 @@ void show_predictive(const PluginApi& api, const CompositionTable& table,
   const std::vector<plot_string> names = counted(table.part_names);
   with_data_class(api, "CDades_vorn", [&](plot_object* vorn) {
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
-        strings_value(1, 3, names.data())};
+        plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+        plot_variant_strings(1, 3, names.data())};
     api.invoke(vorn, "mostrar", arguments, 2);
   });
 }
@@ -82,11 +82,12 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
   groups->alpha = {alpha.data(), static_cast<int32_t>(alpha.size())};
   const std::vector<plot_string> names = counted(table.part_names);
   with_data_class(api, "CDades_VORN_C", [&](plot_object* vornc) {
-    api.set(vornc, "formes", boolean_value(request.shapes));
-    api.set(vornc, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
+    api.set(vornc, "formes", plot_variant_bool(request.shapes));
+    api.set(vornc, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(), sizeof(Vector_Punts_VORN_C)),
-        strings_value(1, 3, names.data())};
+        plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(),
+                            sizeof(Vector_Punts_VORN_C)),
+        plot_variant_strings(1, 3, names.data())};
     api.invoke(vornc, "mostrar", arguments, 2);
   });
 }

@@ -113,14 +113,15 @@ void show_ternary(const PluginApi& api, const CompositionTable& table, const Plo
   const std::vector<plot_string> names = counted(table.part_names);
 
   with_data_class(api, "CDades_Ternary", [&](plot_object* ternary) {
-    api.set(ternary, "graella", string_value(graella_of(request.overlay)));
-    api.set(ternary, "formes", boolean_value(request.shapes));
-    api.set(ternary, "nGrups", i2_value(static_cast<int16_t>(table.groups.size())));
+    api.set(ternary, "graella", plot_variant_text(graella_of(request.overlay)));
+    api.set(ternary, "formes", plot_variant_bool(request.shapes));
+    api.set(ternary, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
     const plot_variant arguments[] = {
-        record_value(PLOT_VECTOR_PUNTS_NAME, &records->points, sizeof(Vector_Punts)),
-        record_value(PLOT_VECTOR_GRAELLA_NAME, &records->grid, sizeof(Vector_Graella)),
-        record_value(PLOT_VECTOR_PUNTS_PC_NAME, &records->components, sizeof(Vector_Punts_PC)),
-        strings_value(1, 3, names.data())};
+        plot_variant_record(PLOT_VECTOR_PUNTS_NAME, &records->points, sizeof(Vector_Punts)),
+        plot_variant_record(PLOT_VECTOR_GRAELLA_NAME, &records->grid, sizeof(Vector_Graella)),
+        plot_variant_record(PLOT_VECTOR_PUNTS_PC_NAME, &records->components,
+                            sizeof(Vector_Punts_PC)),
+        plot_variant_strings(1, 3, names.data())};
     api.invoke(ternary, "mostrar", arguments, 4);
   });
 }

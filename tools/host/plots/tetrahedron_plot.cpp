@@ -15,21 +15,16 @@ constexpr int kDotMode = 1;
 void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
                       const PlotRequest& request) {
   require_parts(table, request, 4);
-  require_rows(table, request, 1, kMaxExchangeRows, "a tetrahedron");
+  require_rows(table, request, 1, PLOT_MAX_3D_OBSERVATIONS, "a tetrahedron");
   const PrivateProfile profile;
-  ExchangeWriter options(profile.file("\\opcionsTernary.qvm"));
   // The labels stand where the ternary diagram has them: over the top (by the second part),
   // left of the first, and far right (toward the third). The fourth, above, has none.
   const auto& p = table.part_names;
-  options.integer(request.shapes ? kShapeMode : kDotMode)
-      .integer(static_cast<int>(table.groups.size()))
-      .text(p[1])
-      .text(p[0])
-      .text(p[2])
-      .end_row();
-  options.close();
+  write_exchange_file(profile, plot_quadrel_options,
+                      {request.shapes ? kShapeMode : kDotMode,
+                       static_cast<int>(table.groups.size()), p[1], p[0], p[2]});
 
-  write_rows_with_groups(profile.file("\\dadesTernary.qvm"),
-                         stats::tetrahedron_positions(table.parts), table.group);
+  write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
+                         table.group);
   with_data_class(api, "CDades_Quadrel", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }
