@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "plot_logratio_records.h"
 #include "core/render/kept_records.h"
 #include "core/render/renderer.h"
+#include "plot_logratio_records.h"
 #include "plugins/logratio_family/logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
 #include "plugins/logratio_family/logratio_settings.h"

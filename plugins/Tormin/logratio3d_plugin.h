@@ -1,9 +1,9 @@
 #pragma once
 
-#include "plot_logratio_records.h"
 #include "core/com/plugin_builder.h"
 #include "core/com/variant.h"
 #include "logratio3d_renderer.h"
+#include "plot_logratio_records.h"
 
 namespace plot {
 

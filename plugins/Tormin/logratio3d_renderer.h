@@ -7,9 +7,9 @@
 #include "core/errors/fixed_array.h"
 #include "core/render/kept_records.h"
 #include "core/render/renderer.h"
-#include "plugins/logratio_family/logratio_records.h"
 #include "plot_limits.h"
 #include "plot_logratio_records.h"
+#include "plugins/logratio_family/logratio_records.h"
 #include "plugins/logratio_family/logratio_scene.h"
 #include "plugins/logratio_family/logratio_settings.h"
 
