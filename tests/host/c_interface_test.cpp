@@ -335,11 +335,11 @@ TEST(CInterface, HostRenderersAreCountedAndTheirFramesKept) {
     const int32_t hdc = l.offscreen_device_context(40, 30);
     int32_t w = -1, h = -1;
     EXPECT_EQ(l.device_context_picture(hdc, nullptr, 0, &w, &h), 0) << "no frame yet";
-    const plot_variant handles[] = {i4(0), i4(hdc)};
+    const plot_variant handles[] = {plot_variant_i4(0), plot_variant_i4(hdc)};
     ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, nullptr, &error), 0);
     l.messages.clear();  // the 3D plug-ins' missing files
     EXPECT_EQ(l.testing_live_contexts(), contexts + 1);
-    const plot_variant size[] = {i4(40), i4(30)};
+    const plot_variant size[] = {plot_variant_i4(40), plot_variant_i4(30)};
     ASSERT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
     ASSERT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
     std::vector<uint8_t> rgb(40 * 30 * 3);
@@ -422,7 +422,7 @@ TEST(CInterface, FailedPlatformStepsAreReportedAsTheMissingPixelFormat) {
     ASSERT_EQ(l.create("COpenGL_VORN", &renderer, &error), 0);
     const int32_t contexts = l.testing_live_contexts();
     const int32_t hdc = l.offscreen_device_context(120, 90);
-    const plot_variant handles[] = {i4(0), i4(hdc)};
+    const plot_variant handles[] = {plot_variant_i4(0), plot_variant_i4(hdc)};
     plot_variant result{};
     l.testing_fail(c.step, 1);
     ASSERT_EQ(l.call(renderer, "Initialize", handles, 2, &result, &error), 0);
@@ -432,7 +432,7 @@ TEST(CInterface, FailedPlatformStepsAreReportedAsTheMissingPixelFormat) {
                                      : std::vector<std::string>{});
     l.messages.clear();
     EXPECT_EQ(l.testing_live_contexts(), contexts + (c.reported ? 0 : 1));
-    const plot_variant size[] = {i4(120), i4(90)};
+    const plot_variant size[] = {plot_variant_i4(120), plot_variant_i4(90)};
     ASSERT_EQ(l.call(renderer, "OnSize", size, 2, nullptr, &error), 0);
     ASSERT_EQ(l.call(renderer, "display", nullptr, 0, nullptr, &error), 0);
     std::vector<uint8_t> rgb(120 * 90 * 3);

@@ -190,7 +190,7 @@ TEST_F(ViewerWindow, WindowCallsFromAnotherThreadAreRefused) {
   auto regions = std::make_unique<Vector_VORN>();
   std::vector<plot_string> names;
   plot_variant vorn[2] = {
-      record_argument(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
       names_argument(1, 3, names)};
   api.mostrar("CDades_vorn", vorn, 2);
   ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));

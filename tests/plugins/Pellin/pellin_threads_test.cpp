@@ -9,6 +9,7 @@
 
 #include "plot_logratio_records.h"
 #include "plot_plugin.h"
+#include "plot_variants.h"
 #include "support/host_call.h"
 #include "support/loaded_plugin.h"
 
@@ -23,13 +24,12 @@ Picture show_once(const LoadedPlugin& plugin, Vector_Punts_arl& record) {
   plot_error error{};
   plot_object* data = nullptr;
   EXPECT_EQ(plugin.create("CDades_ALR", &data, &error), 0) << error.text;
-  const plot_variant formes = plot::testing::bool_argument(false);
+  const plot_variant formes = plot_variant_bool(0);
   EXPECT_EQ(plugin.put(data, "formes", &formes, &error), 0) << error.text;
   const plot_string names[2] = {{"alr1", 4}, {"alr2", 4}};
-  plot_variant arguments[2] = {
-      plot::testing::record_argument(PLOT_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record))};
-  arguments[1].type = PLOT_STRINGS;
-  arguments[1].value.strings = {1, 2, names};
+  const plot_variant arguments[2] = {
+      plot_variant_record(PLOT_VECTOR_PUNTS_ARL_NAME, &record, sizeof(record)),
+      plot_variant_strings(1, 2, names)};
   EXPECT_EQ(plugin.call(data, "mostrar", arguments, 2, nullptr, &error), 0) << error.text;
   Picture picture(static_cast<std::size_t>(plugin.viewer_picture(nullptr, 0, nullptr, nullptr)));
   int32_t width = 0;
@@ -96,10 +96,10 @@ TEST(PellinThreads, MessageSinkCallsBackIntoThePlugin) {
         s->shown = s->plugin->viewer_shown();
       },
       &seen);
-  plugin.testing_fail_pixel_format(1);
+  plugin.testing_fail("pixel_format", 1);
   const auto record = one_point(0.5, 1, 0);
   const Picture picture = show_once(plugin, *record);
-  plugin.testing_fail_pixel_format(0);
+  plugin.testing_fail("pixel_format", 0);
   EXPECT_EQ(seen.messages, std::vector<std::string>{"ChoosePixelFormat failed"});
   EXPECT_EQ(seen.shown, 0);  // asked while mostrar was still running, before the show
 }
