@@ -117,6 +117,7 @@ class DesktopWindow : public ::testing::Test {
       const auto dialog_open = [x] { return top_level(x, "Save picture") != 0; };
       if (wait_until(dialog_open)) {
         point_into(x, top_level(x, "Save picture"));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its focus settles
         user(x);
         if (!wait_until([&] { return !dialog_open(); })) press(x, {XK_Escape});
       }
