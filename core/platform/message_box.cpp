@@ -43,7 +43,7 @@ void show_message(const std::string& text) {
 }
 
 void show_alert(const std::string& text) {
-  if (display_connection_open())
+  if (display_connection_open() && on_window_thread())
     alert_box(text);
   else
     show_message(text);

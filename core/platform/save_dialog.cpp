@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/platform/display_connection.h"
+#include "core/platform/plugin_entry.h"
 
 namespace plot {
 namespace {
@@ -65,8 +66,9 @@ std::string type_list() {
 }
 
 Answer native_dialog(const SaveRequest& request) {
-  // No screen, no dialog: nothing is saved rather than blocking on a prompt nobody sees.
-  if (!display_connection_open()) return {};
+  // No screen, no dialog: nothing is saved rather than blocking on a prompt nobody sees. A
+  // dialog runs the event loop, which belongs to the windows' thread.
+  if (!display_connection_open() || !on_window_thread()) return {};
   Fl_Native_File_Chooser chooser;
   chooser.type(Fl_Native_File_Chooser::BROWSE_SAVE_FILE);
   chooser.title("Save picture");
