@@ -143,8 +143,10 @@ TEST_F(PlotHost, EveryListedSampleRendersOffScreen) {
   std::istringstream names(list.output);
   int samples = 0;
   for (std::string name; std::getline(names, name); ++samples) {
-    ASSERT_NE(name.find(':'), std::string::npos) << name;
-    const fs::path png = pictures / (name.replace(name.find(':'), 1, "-") + ".png");
+    const std::size_t colon = name.find(':');
+    ASSERT_NE(colon, std::string::npos) << name;
+    name[colon] = '-';
+    const fs::path png = pictures / (name + ".png");
     const std::vector<uint8_t> pixels = rgb_of(png);
     ASSERT_FALSE(pixels.empty()) << png;
     EXPECT_NE(count_pixels(png, {pixels[0], pixels[1], pixels[2]}), std::ssize(pixels) / 3)
