@@ -17,7 +17,9 @@
 #include "core/platform/display_connection.h"
 #include "core/platform/egl_offscreen_surface.h"
 #include "core/platform/message_box.h"
+#include "core/platform/picture_format.h"
 #include "core/platform/surface_limits.h"
+#include "core/render/picture_scale.h"
 #include "plot_plugin.h"
 
 struct plot_object {
@@ -287,6 +289,38 @@ int32_t plot_viewer_write_png(const char* path, plot_error* error) {
   });
 }
 
+int32_t plot_viewer_write(const char* path, plot_error* error) {
+  return guarded(error, [&] {
+    if (path == nullptr) raise(ErrorNumber::InvalidCall);
+    ViewerForm* viewer = form();
+    if (viewer == nullptr) {
+      // The format is checked first, as it is for an open viewer.
+      if (!picture_format_of(path)) raise(ErrorNumber::InvalidCall);
+      throw RuntimeError(ErrorNumber::InvalidCall, "no viewer has been opened");
+    }
+    viewer->write_picture(path);
+  });
+}
+
+int32_t plot_set_picture_scale(int32_t scale, plot_error* error) {
+  return guarded(error, [&] {
+    if (scale < kSmallestPictureScale || scale > kLargestPictureScale)
+      throw RuntimeError(ErrorNumber::InvalidCall,
+                         "picture scale " + std::to_string(scale) + " is outside 1 to 4");
+    // Checked before anything changes: a scale the surface cannot take leaves all as it was.
+    const FormLayout& layout = plugin_definition().profile->layout;
+    check_surface_size(twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height),
+                       scale);
+    ViewerForm* viewer = form();
+    FormWindow* window = viewer != nullptr && viewer->shown() ? &viewer->window() : nullptr;
+    if (window != nullptr && !window->on_desktop())
+      check_surface_size(window->client_width() / window->picture_scale(),
+                         window->client_height() / window->picture_scale(), scale);
+    set_picture_scale(scale);
+    if (window != nullptr) window->set_picture_scale(scale);
+  });
+}
+
 int32_t plot_viewer_click(const char* button, plot_error* error) {
   return guarded(error, [&] {
     const auto id = button_by_name(button ? button : "");
@@ -298,8 +332,9 @@ int32_t plot_viewer_click(const char* button, plot_error* error) {
 int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
   return guarded(error, [&] {
     if (width < 0 || height < 0) raise(ErrorNumber::InvalidCall);
-    check_surface_size(width, height);
-    if (ViewerForm* viewer = form()) viewer->window().user_resize(width, height);
+    ViewerForm* viewer = form();
+    check_surface_size(width, height, viewer != nullptr ? viewer->window().picture_scale() : 1);
+    if (viewer != nullptr) viewer->window().user_resize(width, height);
   });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -58,5 +59,7 @@ Image read_back_buffer(int32_t width, int32_t height);
 
 // Returns false with a reason in `error` when the file cannot be written.
 bool write_png(const Image& image, const std::string& path, std::string& error);
+// The same into an open stream; `name` is the file's, for the reason.
+bool write_png(const Image& image, std::FILE* stream, const std::string& name, std::string& error);
 
 }  // namespace plot
