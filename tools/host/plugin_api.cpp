@@ -39,6 +39,8 @@ bool PluginApi::load(const std::string& folder, const std::string& plugin, std::
          bind(handle, "plot_viewer_shown", viewer_shown, error) &&
          bind(handle, "plot_viewer_frames", viewer_frames, error) &&
          bind(handle, "plot_viewer_write_png", viewer_write_png, error) &&
+         bind(handle, "plot_viewer_write", viewer_write, error) &&
+         bind(handle, "plot_set_picture_scale", set_picture_scale, error) &&
          bind(handle, "plot_viewer_close", viewer_close, error) &&
          bind(handle, "plot_viewer_click", viewer_click, error) &&
          bind(handle, "plot_viewer_resize", viewer_resize, error) &&

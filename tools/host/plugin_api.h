@@ -21,6 +21,8 @@ struct PluginApi {
   decltype(&plot_viewer_shown) viewer_shown = nullptr;
   decltype(&plot_viewer_frames) viewer_frames = nullptr;
   decltype(&plot_viewer_write_png) viewer_write_png = nullptr;
+  decltype(&plot_viewer_write) viewer_write = nullptr;
+  decltype(&plot_set_picture_scale) set_picture_scale = nullptr;
   decltype(&plot_viewer_close) viewer_close = nullptr;
   decltype(&plot_viewer_click) viewer_click = nullptr;
   decltype(&plot_viewer_resize) viewer_resize = nullptr;
