@@ -25,6 +25,7 @@ struct LoadedPlugin {
   X(set_display_mode, set_display_mode) X(set_message_sink, set_message_sink)      \
   X(viewer_shown, viewer_shown) X(viewer_frames, viewer_frames)                    \
   X(viewer_picture, viewer_picture) X(viewer_write_png, viewer_write_png)          \
+  X(viewer_write, viewer_write) X(set_picture_scale, set_picture_scale)            \
   X(viewer_click, viewer_click) X(viewer_resize, viewer_resize)                    \
   X(viewer_close, viewer_close) X(ui_wait, ui_wait)                                \
   X(viewer_drag, viewer_drag) X(viewer_wheel, viewer_wheel)                        \
