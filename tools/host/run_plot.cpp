@@ -31,7 +31,8 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
   const char* display = std::getenv("DISPLAY");
   const bool offscreen = request.png.has_value() || request.out.has_value();
   if (!offscreen && (display == nullptr || *display == '\0')) {
-    std::fprintf(stderr, "plot_host: no display to show the plot on: give --png OUT.png\n");
+    std::fprintf(stderr,
+                 "plot_host: no display to show the plot on: give --png OUT.png or --out FILE\n");
     return 2;
   }
   try {
