@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "plot_plugin.h"
 #include "plot_ternary_records.h"
@@ -36,6 +38,13 @@ class PictureWrite : public ::testing::Test {
     ASSERT_EQ(plugin_.create("CDades_Havrel", &data, nullptr), 0);
     ASSERT_EQ(plugin_.call(data, "mostrar", nullptr, 0, nullptr, &error_), 0) << error_.text;
     plugin_.release(data);
+  }
+
+  std::vector<uint8_t> picture() {
+    std::vector<uint8_t> rgb(
+        static_cast<std::size_t>(plugin_.viewer_picture(nullptr, 0, nullptr, nullptr)));
+    plugin_.viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), nullptr, nullptr);
+    return rgb;
   }
 
   std::pair<int32_t, int32_t> picture_size() {
@@ -82,13 +91,14 @@ TEST_F(PictureWrite, TheExtensionChoosesTheFormatAndAnyOtherWritesNothing) {
       << "no temporary file left";
 }
 
-TEST_F(PictureWrite, AViewerWhoseSceneFailedGivesThePngsMessage) {
-  plot::testing::LoadedPlugin ternary("ternary", 2);
-  ASSERT_NE(ternary.handle, nullptr);
+// mostrar of the ternary diagram with `count` points and the names A, B, C: its result.
+int32_t show_ternary(plot::testing::LoadedPlugin& ternary, int16_t count, plot_error& error) {
   auto points = std::make_unique<Vector_Punts>();
   auto grid = std::make_unique<Vector_Graella>();
   auto components = std::make_unique<Vector_Punts_PC>();
-  points->long_ = 502;  // beyond the record's array: the scene raises Subscript out of range
+  points->long_ = count;
+  for (int i = 0; i < std::min<int>(count, PLOT_MAX_POINTS); ++i)
+    points->Punts[i] = {0.2 + 0.001 * i, 0.2, {0, 0, 1}, static_cast<int16_t>(i % 10 + 1)};
   const plot_string names[3] = {{"A", 1}, {"B", 1}, {"C", 1}};
   plot_variant arguments[4] = {};
   arguments[0].type = arguments[1].type = arguments[2].type = PLOT_RECORD;
@@ -99,10 +109,18 @@ TEST_F(PictureWrite, AViewerWhoseSceneFailedGivesThePngsMessage) {
   arguments[3].type = PLOT_STRINGS;
   arguments[3].value.strings = {1, 3, names};
   plot_object* data = nullptr;
-  ASSERT_EQ(ternary.create("CDades_Ternary", &data, nullptr), 0);
-  ternary.viewer_close(nullptr);
-  ASSERT_EQ(ternary.call(data, "mostrar", arguments, 4, nullptr, &error_), 9);
+  if (ternary.create("CDades_Ternary", &data, &error) != 0) return error.number;
+  const int32_t result = ternary.call(data, "mostrar", arguments, 4, nullptr, &error);
   ternary.release(data);
+  return result;
+}
+
+TEST_F(PictureWrite, AViewerWhoseSceneFailedGivesThePngsMessage) {
+  plot::testing::LoadedPlugin ternary("ternary", 2);
+  ASSERT_NE(ternary.handle, nullptr);
+  ternary.viewer_close(nullptr);
+  // Beyond the record's array: the scene raises Subscript out of range.
+  ASSERT_EQ(show_ternary(ternary, PLOT_MAX_POINTS + 1, error_), 9);
 
   plot_error png{};
   EXPECT_EQ(ternary.viewer_write_png((folder_ / "t.png").c_str(), &png), 5);
@@ -139,6 +157,29 @@ TEST_F(PictureWrite, AScaleOutsideOneToFourOrTheSurfaceChangesNothing) {
   EXPECT_EQ(picture_size(), std::make_pair(1200, 900));
   EXPECT_EQ(plugin_.viewer_resize(4000, 3000, &error_), 5) << "12000 x 9000 pixels";
   EXPECT_EQ(picture_size(), std::make_pair(1200, 900));
+}
+
+TEST_F(PictureWrite, AViewerRescaledOnShowDrawsWhatOneOpenedAtThatScaleDraws) {
+  plot::testing::LoadedPlugin ternary("ternary", 2);
+  ASSERT_NE(ternary.handle, nullptr);
+  ternary.set_message_sink([](const char* text, void*) { ADD_FAILURE() << text; }, nullptr);
+  const auto picture = [&] {
+    std::vector<uint8_t> rgb(
+        static_cast<std::size_t>(ternary.viewer_picture(nullptr, 0, nullptr, nullptr)));
+    ternary.viewer_picture(rgb.data(), static_cast<int32_t>(rgb.size()), nullptr, nullptr);
+    return rgb;
+  };
+  ASSERT_EQ(show_ternary(ternary, 50, error_), 0) << error_.text;
+  ASSERT_EQ(ternary.set_picture_scale(2, &error_), 0) << error_.text;
+  const std::vector<uint8_t> rescaled = picture();
+  ASSERT_EQ(ternary.viewer_close(&error_), 0);
+  ASSERT_EQ(show_ternary(ternary, 50, error_), 0) << error_.text;
+  const std::vector<uint8_t> opened = picture();
+  ternary.set_picture_scale(1, nullptr);
+  ternary.viewer_close(nullptr);
+  // The client area is 917 x 734.
+  ASSERT_EQ(opened.size(), std::size_t{917} * 2 * 734 * 2 * 3);
+  EXPECT_TRUE(rescaled == opened);
 }
 
 }  // namespace
