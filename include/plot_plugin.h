@@ -126,6 +126,8 @@ PLOT_API void plot_set_frame_capture(int32_t on);
 /* Copies the picture on show as RGB rows, top first; returns the bytes needed. */
 PLOT_API int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width,
                                      int32_t* height);
+/* The picture on show as a PNG file, written whole beside the path and renamed to it, as
+ * plot_viewer_write does; 5 with "cannot open PATH for writing" or "cannot write PATH". */
 PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);
 /* Writes the picture on show in the format of the path's extension, in any letter case:
  * ".png" the picture's pixels (as plot_viewer_write_png); ".svg", ".pdf" and ".eps" the scene

@@ -19,6 +19,7 @@
 #include "core/platform/message_box.h"
 #include "core/platform/picture_format.h"
 #include "core/platform/surface_limits.h"
+#include "core/platform/whole_file.h"
 #include "core/render/picture_scale.h"
 #include "plot_plugin.h"
 
@@ -281,11 +282,25 @@ int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int3
 int32_t plot_viewer_write_png(const char* path, plot_error* error) {
   return guarded(error, [&] {
     ViewerForm* viewer = form();
-    std::string reason;
     if (path == nullptr) raise(ErrorNumber::InvalidCall);
-    if (viewer == nullptr || !write_png(viewer->picture_shown(), path, reason))
+    if (viewer == nullptr)
+      throw RuntimeError(ErrorNumber::InvalidCall, "no viewer has been opened");
+    const Image& picture = viewer->picture_shown();
+    if (picture.empty())
+      throw RuntimeError(ErrorNumber::InvalidCall, "no picture has been presented");
+    // Whole or not at all, as plot_viewer_write, in this function's own words.
+    try {
+      write_whole_file(path, [&](std::FILE* stream) {
+        std::string reason;
+        if (!write_png(picture, stream, path, reason))
+          throw RuntimeError(ErrorNumber::InvalidCall, reason);
+      });
+    } catch (const FileNotWritten& e) {
       throw RuntimeError(ErrorNumber::InvalidCall,
-                         viewer == nullptr ? "no viewer has been opened" : reason);
+                         e.stage() == FileNotWritten::Stage::Path
+                             ? "cannot open " + std::string(path) + " for writing"
+                             : "cannot write " + std::string(path));
+    }
   });
 }
 

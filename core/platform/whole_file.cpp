@@ -13,9 +13,10 @@
 namespace plot {
 namespace {
 
-[[noreturn]] void cannot_write(const std::string& path, int error) {
-  throw RuntimeError(ErrorNumber::InvalidCall,
-                     "cannot write " + path + ": " + std::strerror(error));
+using Stage = FileNotWritten::Stage;
+
+[[noreturn]] void cannot_write(const std::string& path, int error, Stage stage) {
+  throw FileNotWritten(path, error, stage);
 }
 
 // A new file beside `target`, made with the permissions a plain create would give it.
@@ -34,18 +35,23 @@ int create_beside(const std::filesystem::path& target, std::string& made) {
 
 }  // namespace
 
+FileNotWritten::FileNotWritten(const std::string& path, int system_error, Stage stage)
+    : RuntimeError(ErrorNumber::InvalidCall,
+                   "cannot write " + path + ": " + std::strerror(system_error)),
+      stage_(stage) {}
+
 void write_whole_file(const std::string& path, const std::function<void(std::FILE*)>& write) {
   const std::filesystem::path target = std::filesystem::absolute(path);
-  if (target.filename().empty()) cannot_write(path, EISDIR);
+  if (target.filename().empty()) cannot_write(path, EISDIR, Stage::Path);
   std::string temporary;
   const int fd = create_beside(target, temporary);
-  if (fd < 0) cannot_write(path, errno);
+  if (fd < 0) cannot_write(path, errno, Stage::Path);
   std::FILE* stream = ::fdopen(fd, "w+b");
   if (stream == nullptr) {
     const int error = errno;
     ::close(fd);
     ::unlink(temporary.c_str());
-    cannot_write(path, error);
+    cannot_write(path, error, Stage::Content);
   }
   const auto discard = [&] { ::unlink(temporary.c_str()); };
   try {
@@ -59,10 +65,14 @@ void write_whole_file(const std::string& path, const std::function<void(std::FIL
   int error = 0;
   if (std::fflush(stream) != 0 || std::ferror(stream) != 0) error = errno != 0 ? errno : EIO;
   if (std::fclose(stream) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     discard();
-    cannot_write(path, error);
+    cannot_write(path, error, Stage::Content);
+  }
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    error = errno;
+    discard();
+    cannot_write(path, error, Stage::Path);
   }
 }
 

@@ -181,21 +181,24 @@ TEST_F(PlotHost, AFileThatCannotBeWrittenLeavesNothing) {
   write("plain", "a file");
   fs::create_directory(folder_ / "taken.pdf");
   struct Case {
+    std::string option;
     fs::path path;
-    std::string reason;
+    std::string message;  // after the path
   };
   const Case cases[] = {
-      {folder_ / "plain" / "t.svg", "Not a directory"},
-      {folder_ / "missing" / "t.eps", "No such file or directory"},
-      {folder_ / "taken.pdf", "Is a directory"},
-      {folder_ / "plain" / "t.png", "Not a directory"},
+      {"--out", folder_ / "plain" / "t.svg", ": Not a directory"},
+      {"--out", folder_ / "missing" / "t.eps", ": No such file or directory"},
+      {"--out", folder_ / "taken.pdf", ": Is a directory"},
+      {"--out", folder_ / "plain" / "t.png", ": Not a directory"},
+      // --png keeps its words.
+      {"--png", folder_ / "taken.pdf", " for writing"},
   };
   const std::set<fs::path> before = files_under(folder_);
   for (const Case& c : cases) {
-    const Outcome r = run(kTernary + "--out '" + c.path.string() + "'");
+    const Outcome r = run(kTernary + c.option + " '" + c.path.string() + "'");
     EXPECT_EQ(r.exit_code, 1) << c.path;
-    EXPECT_NE(r.output.find("cannot write " + c.path.string() + ": " + c.reason), std::string::npos)
-        << r.output;
+    const std::string opening = c.option == "--png" ? "cannot open " : "cannot write ";
+    EXPECT_NE(r.output.find(opening + c.path.string() + c.message), std::string::npos) << r.output;
     EXPECT_EQ(files_under(folder_), before) << c.path;
   }
 }
