@@ -14,7 +14,7 @@ namespace {
 
 // Feedback values: a point takes 8, a line 15; the first buffer holds some 100,000 of them.
 constexpr std::size_t kFirstFeedbackValues = std::size_t{1} << 20;
-constexpr std::size_t kLargestFeedbackValues = std::size_t{1} << 27;
+constexpr std::size_t kLargestFeedbackValues = std::size_t{1} << 25;  // 128 MB
 
 // The PostScript fonts that stand in for the glyphs' face. The EPS face is Helvetica Bold
 // re-encoded to Latin-1 (its standard encoding has no accented letters), defined on the page
