@@ -34,13 +34,14 @@ constexpr Figure kTernary{"ternary", "ternary", PlotKind::ternary, 3, 501};
 constexpr Figure kTetrahedron{"tetrahedron", "Quadrel", PlotKind::tetrahedron, 4, 6000};
 constexpr int kGroups = 10;
 
+// The files of the run, removed when it ends.
 const fs::path& work_folder() {
-  static const fs::path folder = [] {
-    const fs::path made = fs::temp_directory_path() / ("vector_bench-" + std::to_string(getpid()));
-    fs::create_directories(made);
-    return made;
-  }();
-  return folder;
+  static const struct Folder {
+    Folder() { fs::create_directories(path); }
+    ~Folder() { fs::remove_all(path); }
+    fs::path path = fs::temp_directory_path() / ("vector_bench-" + std::to_string(getpid()));
+  } folder;
+  return folder.path;
 }
 
 // Compositions scattered round one centre per group, the same in every run.
