@@ -137,10 +137,36 @@ PLOT_API void plot_set_frame_capture(int32_t on);
 /* Copies the picture on show as RGB rows, top first; returns the bytes needed. */
 PLOT_API int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width,
                                      int32_t* height);
+/* The picture on show as a PNG file, written whole beside the path and renamed to it, as
+ * plot_viewer_write does; 5 with "cannot open PATH for writing" or "cannot write PATH". */
 PLOT_API int32_t plot_viewer_write_png(const char* path, plot_error* error);
+/* Writes the picture on show in the format of the path's extension, in any letter case:
+ * ".png" the picture's pixels (as plot_viewer_write_png); ".svg", ".pdf" and ".eps" the scene
+ * of the open viewer (2D or 3D, after its turns, zooms and resizes) as vector drawing: lines
+ * and points with their widths, sizes and dashes, marker shapes as shapes, texts as text in a
+ * bold sans-serif face (Helvetica Bold: the PDF's and EPS's standard font) at the places the
+ * picture has them, the 3D scenes sorted by depth. One pixel of the picture is one unit (a
+ * point in PDF and EPS). The file is made whole beside the path and then renamed to it:
+ * nothing half-written is left, and an existing file stays as it was on any failure.
+ * Errors, all 5 with their text: another extension ("Invalid procedure call or argument",
+ * nothing written); no viewer, or nothing to show ("no picture has been presented", as for a
+ * PNG of a viewer whose scene raised an error: vector files are drawn from an open viewer
+ * only); a path that cannot be written ("cannot write PATH: REASON"). */
+PLOT_API int32_t plot_viewer_write(const char* path, plot_error* error);
+/* The picture scale, 1 (the default) to 4, of off-screen viewers: the shown one, at once, and
+ * every later one. At scale s the client area keeps its size in window pixels (the designed
+ * size, plot_viewer_resize) and the picture has s times the pixels each way: texts (glyphs made
+ * from the same face at s times the size), marker shapes, dots, line widths and dashes scale
+ * with it, so the picture at scale 2 is the one at scale 1 at twice the resolution. Windows on
+ * a desktop keep the screen's pixels. The scaled surface must fit the largest surface of
+ * plot_viewer_resize (the driver's pbuffer and viewport limits, and 8192 x 4096 pixels in all).
+ * A scale outside 1 to 4, or one whose surface would not fit, is refused with 5 and its text,
+ * and nothing changes. */
+PLOT_API int32_t plot_set_picture_scale(int32_t scale, plot_error* error);
 /* What a user does: click a button by name ("Sortir", "Rot_YY", "inc_zoom"...), resize the
  * client area, close the window. A client area beyond the largest surface (the driver's limits,
- * and no more than 8192 x 4096 pixels in all) is refused with 5 and the viewer keeps its size. */
+ * and no more than 8192 x 4096 pixels in all; off screen, the size times the picture scale) is
+ * refused with 5 and the viewer keeps its size. */
 PLOT_API int32_t plot_viewer_click(const char* button, plot_error* error);
 PLOT_API int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error);
 PLOT_API int32_t plot_viewer_close(plot_error* error);

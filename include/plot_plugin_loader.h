@@ -44,6 +44,8 @@
   X(set_frame_capture, set_frame_capture)               \
   X(viewer_picture, viewer_picture)                     \
   X(viewer_write_png, viewer_write_png)                 \
+  X(viewer_write, viewer_write)                         \
+  X(set_picture_scale, set_picture_scale)               \
   X(viewer_click, viewer_click)                         \
   X(viewer_resize, viewer_resize)                       \
   X(viewer_close, viewer_close)                         \

@@ -12,9 +12,10 @@ packages=(
   libgl-dev libglu1-mesa-dev libegl-dev libegl1-mesa-dev libgl1-mesa-dri
   libfltk1.3-dev libx11-dev libxtst-dev
   libfontconfig-dev libfreetype-dev fonts-liberation fonts-dejavu-core
-  libpng-dev libeigen3-dev libboost-dev libcli11-dev libcsv-dev
+  libpng-dev libgl2ps-dev libeigen3-dev libboost-dev libcli11-dev libcsv-dev
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth x11-apps python3 clang-format-14
+  librsvg2-bin poppler-utils ghostscript python3-matplotlib
 )
 
 missing=()

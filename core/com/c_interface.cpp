@@ -15,8 +15,11 @@
 #include "core/platform/display_connection.h"
 #include "core/platform/host_surfaces.h"
 #include "core/platform/message_box.h"
+#include "core/platform/picture_format.h"
 #include "core/platform/plugin_entry.h"
 #include "core/platform/surface_limits.h"
+#include "core/platform/whole_file.h"
+#include "core/render/picture_scale.h"
 #include "plot_plugin.h"
 
 struct plot_object {
@@ -289,11 +292,57 @@ int32_t plot_viewer_picture(uint8_t* rgb, int32_t capacity, int32_t* width, int3
 int32_t plot_viewer_write_png(const char* path, plot_error* error) {
   return guarded(error, [&] {
     ViewerForm* viewer = form_on_this_thread();
-    std::string reason;
     if (path == nullptr) raise(ErrorNumber::InvalidCall);
-    if (viewer == nullptr || !write_png(viewer->picture_shown(), path, reason))
+    if (viewer == nullptr)
+      throw RuntimeError(ErrorNumber::InvalidCall, "no viewer has been opened");
+    const Image& picture = viewer->picture_shown();
+    if (picture.empty())
+      throw RuntimeError(ErrorNumber::InvalidCall, "no picture has been presented");
+    // Whole or not at all, as plot_viewer_write, in this function's own words.
+    try {
+      write_whole_file(path, [&](std::FILE* stream) {
+        std::string reason;
+        if (!write_png(picture, stream, path, reason))
+          throw RuntimeError(ErrorNumber::InvalidCall, reason);
+      });
+    } catch (const FileNotWritten& e) {
       throw RuntimeError(ErrorNumber::InvalidCall,
-                         viewer == nullptr ? "no viewer has been opened" : reason);
+                         e.stage() == FileNotWritten::Stage::Path
+                             ? "cannot open " + std::string(path) + " for writing"
+                             : "cannot write " + std::string(path));
+    }
+  });
+}
+
+int32_t plot_viewer_write(const char* path, plot_error* error) {
+  return guarded(error, [&] {
+    if (path == nullptr) raise(ErrorNumber::InvalidCall);
+    ViewerForm* viewer = form_on_this_thread();
+    if (viewer == nullptr) {
+      // The format is checked first, as it is for an open viewer.
+      if (!picture_format_of(path)) raise(ErrorNumber::InvalidCall);
+      throw RuntimeError(ErrorNumber::InvalidCall, "no viewer has been opened");
+    }
+    viewer->write_picture(path);
+  });
+}
+
+int32_t plot_set_picture_scale(int32_t scale, plot_error* error) {
+  return guarded(error, [&] {
+    if (scale < kSmallestPictureScale || scale > kLargestPictureScale)
+      throw RuntimeError(ErrorNumber::InvalidCall,
+                         "picture scale " + std::to_string(scale) + " is outside 1 to 4");
+    // Checked before anything changes: a scale the surface cannot take leaves all as it was.
+    const FormLayout& layout = plugin_definition().profile->layout;
+    check_surface_size(twips_to_pixels(layout.client_width), twips_to_pixels(layout.client_height),
+                       scale);
+    ViewerForm* viewer = form_on_this_thread();
+    FormWindow* window = viewer != nullptr && viewer->shown() ? &viewer->window() : nullptr;
+    if (window != nullptr && !window->on_desktop())
+      check_surface_size(window->client_width() / window->picture_scale(),
+                         window->client_height() / window->picture_scale(), scale);
+    set_picture_scale(scale);
+    if (window != nullptr) window->set_picture_scale(scale);
   });
 }
 
@@ -308,8 +357,9 @@ int32_t plot_viewer_click(const char* button, plot_error* error) {
 int32_t plot_viewer_resize(int32_t width, int32_t height, plot_error* error) {
   return guarded(error, [&] {
     if (width < 0 || height < 0) raise(ErrorNumber::InvalidCall);
-    check_surface_size(width, height);
-    if (ViewerForm* viewer = form_on_this_thread()) viewer->window().user_resize(width, height);
+    ViewerForm* viewer = form_on_this_thread();
+    check_surface_size(width, height, viewer != nullptr ? viewer->window().picture_scale() : 1);
+    if (viewer != nullptr) viewer->window().user_resize(width, height);
   });
 }
 

@@ -5,6 +5,7 @@ namespace plot {
 namespace {
 DisplayMode g_mode = DisplayMode::Auto;
 bool g_capture = false;
+int g_picture_scale = 1;
 }  // namespace
 
 void set_display_mode(DisplayMode mode) {
@@ -19,6 +20,13 @@ void set_frame_capture(bool on) {
 }
 bool frame_capture() {
   return g_capture;
+}
+
+void set_picture_scale(int scale) {
+  g_picture_scale = scale;
+}
+int picture_scale() {
+  return g_picture_scale;
 }
 
 bool use_windows() {

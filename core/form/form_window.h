@@ -26,6 +26,8 @@ class FormEvents {
   }
   virtual void mouse_wheel(int32_t steps) { (void)steps; }
   virtual void save_picture() {}
+  // The client area's picture scale changed (its pixel size follows, and a resize comes next).
+  virtual void picture_rescaled() {}
 };
 
 // The native side of a viewer form: a top-level window whose client area is the drawing
@@ -43,10 +45,15 @@ class FormWindow {
   virtual bool shown() const = 0;
   // Destroys the native window; no event is sent.
   virtual void unload() = 0;
+  // The client area in pixels of its surface: its size in window pixels times the picture
+  // scale.
   virtual int32_t client_width() const = 0;
   // On a desktop every frame is seen; off screen only what a host reads back.
   virtual bool on_desktop() const = 0;
   virtual int32_t client_height() const = 0;
+  // A window on a desktop has the screen's pixels (scale 1); an off-screen one may have more.
+  virtual int picture_scale() const { return 1; }
+  virtual void set_picture_scale(int scale) { (void)scale; }
 
   // What a user does with the window, for hosts and tests without a pointer.
   virtual void user_resize(int32_t width, int32_t height) = 0;
@@ -67,6 +74,11 @@ void set_display_mode(DisplayMode mode);
 DisplayMode display_mode();
 // Window when asked, or when Auto and an X display can be opened.
 bool use_windows();
+
+// The picture scale of off-screen viewers (1 to 4): each size in window pixels (the designed
+// client area, a resize) gives a surface of that many times the pixels each way.
+void set_picture_scale(int scale);
+int picture_scale();
 
 // Whether every presented frame is read back at once, as a window's frame is gone after its
 // swap. Off by default: an off-screen picture is read only when asked for.

@@ -21,7 +21,9 @@ void OffscreenFormWindow::create_native() {
   // A window made anew has the designed client size.
   width_ = twips_to_pixels(profile_.layout.client_width);
   height_ = twips_to_pixels(profile_.layout.client_height);
-  surface_ = std::make_unique<EglOffscreenSurface>(width_, height_);
+  scale_ = plot::picture_scale();
+  surface_ = std::make_unique<EglOffscreenSurface>(width_ * scale_, height_ * scale_);
+  surface_->set_picture_scale(scale_);
   // A batch host opens one viewer after another: each renderer's context is the last one's.
   surface_->reuse_contexts();
   surface_->set_present_observer(
@@ -62,9 +64,21 @@ void OffscreenFormWindow::user_resize(int32_t width, int32_t height) {
   const bool grew = width > width_ || height > height_;
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
-  surface_->resize(width_, height_);
+  surface_->resize(width_ * scale_, height_ * scale_);
   events_.Form_Resize();
   // A desktop repaints only the area a resize uncovered.
+  if (grew) events_.Form_Paint();
+}
+
+void OffscreenFormWindow::set_picture_scale(int scale) {
+  const bool grew = scale > scale_;
+  scale_ = scale;
+  if (!surface_) return;
+  surface_->set_picture_scale(scale);
+  surface_->resize(width_ * scale_, height_ * scale_);
+  if (!shown_) return;
+  events_.picture_rescaled();
+  events_.Form_Resize();
   if (grew) events_.Form_Paint();
 }
 

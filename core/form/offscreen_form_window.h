@@ -19,9 +19,11 @@ class OffscreenFormWindow final : public FormWindow {
   void show() override;
   bool shown() const override { return shown_; }
   void unload() override;
-  int32_t client_width() const override { return width_; }
+  int32_t client_width() const override { return width_ * scale_; }
   bool on_desktop() const override { return false; }
-  int32_t client_height() const override { return height_; }
+  int32_t client_height() const override { return height_ * scale_; }
+  int picture_scale() const override { return scale_; }
+  void set_picture_scale(int scale) override;
 
   void user_resize(int32_t width, int32_t height) override;
   void user_click(ButtonId button) override;
@@ -36,8 +38,9 @@ class OffscreenFormWindow final : public FormWindow {
 
   const PluginProfile& profile_;
   FormEvents& events_;
-  int32_t width_;
+  int32_t width_;  // window pixels
   int32_t height_;
+  int scale_ = 1;
   int32_t hwnd_ = 0;
   int32_t hdc_ = 0;
   std::unique_ptr<EglOffscreenSurface> surface_;

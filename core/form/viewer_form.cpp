@@ -8,7 +8,9 @@
 #include "core/form/fltk_form_window.h"
 #include "core/form/offscreen_form_window.h"
 #include "core/platform/message_box.h"
+#include "core/platform/picture_format.h"
 #include "core/platform/save_dialog.h"
+#include "core/platform/whole_file.h"
 
 namespace plot {
 namespace {
@@ -195,14 +197,44 @@ void ViewerForm::mouse_wheel(int32_t steps) {
 void ViewerForm::save_picture() {
   const std::filesystem::path path = choose_picture_path(profile_.deliverable);
   if (path.empty()) return;
-  std::string reason;
-  if (write_png(picture_shown(), path.string(), reason)) return;
-  const std::string text = "The picture was not saved: " + reason;
-  // The user asked in the window and looks at it, not at the host's log.
-  if (window().on_desktop())
-    show_alert(text);
-  else
-    show_message(text);
+  try {
+    write_picture(path.string());
+  } catch (const std::exception& error) {
+    const std::string text = std::string("The picture was not saved: ") + error.what();
+    // The user asked in the window and looks at it, not at the host's log.
+    if (window().on_desktop())
+      show_alert(text);
+    else
+      show_message(text);
+  }
+}
+
+void ViewerForm::write_picture(const std::string& path) {
+  const std::optional<PictureFormat> format = picture_format_of(path);
+  if (!format) raise(ErrorNumber::InvalidCall);
+  const auto nothing_shown = [] {
+    return RuntimeError(ErrorNumber::InvalidCall, "no picture has been presented");
+  };
+  // A turn or zoom asked for and not drawn yet is what the viewer is about to show.
+  if (scene_pending_ && shown()) window().flush();
+  if (*format == PictureFormat::Png) {
+    const Image& picture = picture_shown();
+    if (picture.empty()) throw nothing_shown();
+    write_whole_file(path, [&](std::FILE* stream) {
+      std::string reason;
+      if (!write_png(picture, stream, path, reason))
+        throw RuntimeError(ErrorNumber::InvalidCall, reason);
+    });
+    return;
+  }
+  if (!shown() || !renderer_ || !renderer_->has_context()) throw nothing_shown();
+  write_whole_file(path, [&](std::FILE* stream) { renderer_->write_vector(*format, stream); });
+}
+
+void ViewerForm::picture_rescaled() {
+  guarded([&] {
+    if (renderer_) renderer_->rescale();
+  });
 }
 
 void ViewerForm::frame_presented(DrawingSurface& surface) {

@@ -51,8 +51,15 @@ class ViewerForm : public FormEvents {
   void frame_presented(DrawingSurface& surface) override;
   void mouse_drag(int32_t dx, int32_t dy) override;
   void mouse_wheel(int32_t steps) override;
-  // Ctrl+S: the picture shown, as a PNG where the user chooses.
+  // Ctrl+S: the picture shown, as a PNG, SVG, PDF or EPS file where the user chooses.
   void save_picture() override;
+  void picture_rescaled() override;
+
+  // The picture on show into `path`, in the format of its extension (.png, .svg, .pdf, .eps),
+  // whole or not at all. The vector formats draw the scene of the open viewer again; the PNG
+  // is the picture_shown. Raises Invalid procedure call for another extension, nothing to
+  // show, or a file that cannot be written.
+  void write_picture(const std::string& path);
 
   void Sortir_Click();
 

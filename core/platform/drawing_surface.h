@@ -34,6 +34,8 @@ class DrawingSurface {
 
   virtual int32_t width() const = 0;
   virtual int32_t height() const = 0;
+  // How many of its pixels stand for one of the picture at scale 1, each way.
+  virtual int picture_scale() const { return 1; }
 
   void set_present_observer(PresentObserver observer) { observer_ = std::move(observer); }
 

@@ -17,7 +17,11 @@ class EglOffscreenSurface final : public DrawingSurface {
   bool make_current(GlContext& context) override;
   int32_t width() const override { return width_; }
   int32_t height() const override { return height_; }
+  int picture_scale() const override { return picture_scale_; }
   bool keeps_last_frame() const override { return true; }
+
+  // The renderer drawing on it draws at this scale from its next Initialize or rescale on.
+  void set_picture_scale(int scale) { picture_scale_ = scale; }
 
   // A new client size: the pbuffer is made anew; a context bound to it is bound again.
   void resize(int32_t width, int32_t height);
@@ -46,6 +50,7 @@ class EglOffscreenSurface final : public DrawingSurface {
   EGLConfig config_ = nullptr;
   EGLSurface pbuffer_ = EGL_NO_SURFACE;
   bool reuse_contexts_ = false;
+  int picture_scale_ = 1;
 };
 
 }  // namespace plot

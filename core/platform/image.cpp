@@ -80,6 +80,14 @@ bool write_png(const Image& image, const std::string& path, std::string& error) 
     error = "cannot open " + path + " for writing";
     return false;
   }
+  return write_png(image, file.get(), path, error);
+}
+
+bool write_png(const Image& image, std::FILE* stream, const std::string& name, std::string& error) {
+  if (image.empty()) {
+    error = "no picture has been presented";
+    return false;
+  }
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (!png || !info) {
@@ -89,10 +97,10 @@ bool write_png(const Image& image, const std::string& path, std::string& error) 
   }
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
-    error = "cannot write " + path;
+    error = "cannot write " + name;
     return false;
   }
-  png_init_io(png, file.get());
+  png_init_io(png, stream);
   // Flat colours and thin lines: the one "up" filter with run-length deflate stays within about
   // 1.4 times the size of libpng's defaults (five filters tried, level 6) at a sixth of the time;
   // unfiltered rows gave 1.6 times on the log-ratio sample.

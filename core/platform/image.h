@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <type_traits>
@@ -63,5 +64,7 @@ int32_t copy_picture(const Image& picture, uint8_t* rgb, int32_t capacity, int32
 
 // Returns false with a reason in `error` when the file cannot be written.
 bool write_png(const Image& image, const std::string& path, std::string& error);
+// The same into an open stream; `name` is the file's, for the reason.
+bool write_png(const Image& image, std::FILE* stream, const std::string& name, std::string& error);
 
 }  // namespace plot

@@ -13,8 +13,11 @@ namespace plot {
 namespace {
 
 // One row per kind of picture, in the order of the dialog's list of types.
-constexpr PictureFormat kFormats[] = {
+constexpr SaveFormat kFormats[] = {
     {.label = "PNG picture", .extension = ".png"},
+    {.label = "SVG drawing", .extension = ".svg"},
+    {.label = "PDF document", .extension = ".pdf"},
+    {.label = "EPS figure", .extension = ".eps"},
 };
 
 // Beyond this many pictures of one plug-in in a folder the last number is proposed again,
@@ -58,7 +61,7 @@ std::string proposed_name(const std::filesystem::path& folder, std::string_view 
 
 std::string type_list() {
   std::string list;
-  for (const PictureFormat& format : kFormats) {
+  for (const SaveFormat& format : kFormats) {
     if (!list.empty()) list += '\n';
     list += std::string(format.label) + "\t*" + std::string(format.extension);
   }
@@ -87,7 +90,7 @@ Answer native_dialog(const SaveRequest& request) {
 
 }  // namespace
 
-std::span<const PictureFormat> picture_formats() {
+std::span<const SaveFormat> save_formats() {
   return kFormats;
 }
 

@@ -9,12 +9,12 @@
 namespace plot {
 
 // A kind of picture the save dialog offers; the first is proposed.
-struct PictureFormat {
+struct SaveFormat {
   std::string_view label;      // in the dialog's list of types
   std::string_view extension;  // with its dot, added to a name that has none of the formats'
 };
 
-std::span<const PictureFormat> picture_formats();
+std::span<const SaveFormat> save_formats();
 
 // What the dialog starts with: the folder it shows and the name it proposes there.
 struct SaveRequest {

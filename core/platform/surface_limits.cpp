@@ -29,20 +29,34 @@ SurfaceSize largest_surface() {
           std::min(pbuffer.height, g_viewport_limit.height)};
 }
 
-bool surface_fits(int32_t width, int32_t height) {
+bool surface_fits(int64_t width, int64_t height) {
   const SurfaceSize largest = largest_surface();
-  return width <= largest.width && height <= largest.height &&
-         int64_t{width} * int64_t{height} <= kMaxSurfacePixels;
+  return width <= largest.width && height <= largest.height && width * height <= kMaxSurfacePixels;
 }
 
-void check_surface_size(int32_t width, int32_t height) {
-  if (surface_fits(width, height)) return;
+namespace {
+
+std::string beyond_largest() {
   const SurfaceSize largest = largest_surface();
+  return " is beyond the largest surface, " + std::to_string(largest.width) + " x " +
+         std::to_string(largest.height) + " and " + std::to_string(kMaxSurfacePixels) + " pixels";
+}
+
+}  // namespace
+
+void check_surface_size(int64_t width, int64_t height) {
+  if (surface_fits(width, height)) return;
   throw RuntimeError(ErrorNumber::InvalidCall,
-                     std::to_string(width) + " x " + std::to_string(height) +
-                         " is beyond the largest surface, " + std::to_string(largest.width) +
-                         " x " + std::to_string(largest.height) + " and " +
-                         std::to_string(kMaxSurfacePixels) + " pixels");
+                     std::to_string(width) + " x " + std::to_string(height) + beyond_largest());
+}
+
+void check_surface_size(int64_t width, int64_t height, int scale) {
+  if (scale == 1) return check_surface_size(width, height);
+  if (surface_fits(width * scale, height * scale)) return;
+  throw RuntimeError(ErrorNumber::InvalidCall,
+                     std::to_string(width) + " x " + std::to_string(height) + " at picture scale " +
+                         std::to_string(scale) + ", " + std::to_string(width * scale) + " x " +
+                         std::to_string(height * scale) + " pixels," + beyond_largest());
 }
 
 }  // namespace plot

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "core/render/picture_scale.h"
+
 namespace plot {
 
 // Pushes the model-view matrix for the scope's lifetime, so that a run-time error raised while
@@ -23,15 +25,12 @@ class PrimitiveScope {
   PrimitiveScope& operator=(const PrimitiveScope&) = delete;
 };
 
-// Dashed lines (factor 1, three pixels off, thirteen on) while the scope lives.
+// Dashed lines (three pixels off, thirteen on, at picture scale 1) while the scope lives.
 class DashScope {
  public:
   static constexpr GLushort kPattern = 0xFFF8;
-  DashScope() {
-    glLineStipple(1, kPattern);
-    glEnable(GL_LINE_STIPPLE);
-  }
-  ~DashScope() { glDisable(GL_LINE_STIPPLE); }
+  DashScope() { begin_line_stipple(kPattern); }
+  ~DashScope() { end_line_stipple(); }
   DashScope(const DashScope&) = delete;
   DashScope& operator=(const DashScope&) = delete;
 };

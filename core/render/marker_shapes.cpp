@@ -3,6 +3,8 @@
 #include <span>
 
 #include "core/platform/drawing_surface.h"
+#include "core/render/picture_scale.h"
+#include "core/render/vector_page.h"
 
 namespace plot {
 namespace {
@@ -49,41 +51,52 @@ void emit(const Shape& shape) {
   glEnd();
 }
 
-// Lists are taken one at a time so that each follows the previous one's number.
-GLuint compile(auto&& body) {
-  const GLuint list = gen_lists(1);
+void record(GLuint list, auto&& body) {
   glPushMatrix();
   glNewList(list, GL_COMPILE);
   body();
   glEndList();
   glPopMatrix();
-  return list;
+}
+
+void record_lists(const MarkerLists& lists) {
+  for (int k = 1; k <= kMarkerShapeCount; ++k) {
+    const Shape& shape = kShapes[k - 1];
+    record(lists.shapes[static_cast<std::size_t>(k - 1)], [&] {
+      // The dot leaves its size behind for the rest of the frame.
+      if (k == kDot) set_point_size(lists.dot_point_size);
+      emit(shape);
+    });
+  }
+  if (lists.outlier_mark != 0) {
+    record(lists.outlier_mark, [] {
+      emit({GL_LINE_LOOP, kOutlierSquare});
+      emit({GL_POINTS, kOrigin});
+    });
+  }
 }
 
 }  // namespace
 
 MarkerLists compile_marker_lists(float dot_point_size, bool with_outlier_mark) {
   MarkerLists lists;
-  for (int k = 1; k <= kMarkerShapeCount; ++k) {
-    const Shape& shape = kShapes[k - 1];
-    lists.shapes[static_cast<std::size_t>(k - 1)] = compile([&] {
-      // The dot leaves its size behind for the rest of the frame.
-      if (k == kDot) glPointSize(dot_point_size);
-      emit(shape);
-    });
-  }
-  if (with_outlier_mark) {
-    lists.outlier_mark = compile([] {
-      emit({GL_LINE_LOOP, kOutlierSquare});
-      emit({GL_POINTS, kOrigin});
-    });
-  }
+  lists.dot_point_size = dot_point_size;
+  // Numbers are taken one at a time so that each follows the previous one's.
+  for (GLuint& list : lists.shapes) list = gen_lists(1);
+  if (with_outlier_mark) lists.outlier_mark = gen_lists(1);
+  record_lists(lists);
   lists.made = true;
   return lists;
 }
 
+void recompile_marker_lists(const MarkerLists& markers) {
+  if (markers.made) record_lists(markers);
+}
+
 void call_marker(const MarkerLists& markers, int shape) {
   if (!markers.made || shape < 1 || shape > kMarkerShapeCount) return;
+  // A vector page learns the dot's size only from the core.
+  if (shape == kDot && vector_page_open()) set_point_size(markers.dot_point_size);
   glCallList(markers.shapes[static_cast<std::size_t>(shape - 1)]);
 }
 

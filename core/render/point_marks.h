@@ -35,7 +35,7 @@ void draw_point_markers(const MarkerLists& markers, int32_t count, PointAt&& poi
 // (the plane plots put them in front of lines drawn at 0).
 template <typename PointAt>
 void draw_point_dots(int32_t count, float size, float front, PointAt&& point) {
-  glPointSize(size);
+  set_point_size(size);
   const PrimitiveScope dots(GL_POINTS);
   for (int32_t i = 0; i < count; ++i) {
     const PointMark p = point(i);

@@ -6,10 +6,14 @@
 #include <unordered_set>
 #include <utility>
 
+#include "core/errors/runtime_error.h"
 #include "core/platform/device_context_table.h"
 #include "core/platform/message_box.h"
 #include "core/platform/surface_limits.h"
 #include "core/platform/testing_hooks.h"
+#include "core/render/gl_scope.h"
+#include "core/render/picture_scale.h"
+#include "core/render/vector_page.h"
 #include "core/text/glyph_lists.h"
 #include "core/text/text_output.h"
 
@@ -74,9 +78,11 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
     return false;
   }
   note_viewport_limit();
+  picture_scale_ = surface->picture_scale();
+  const DrawingScale scale(picture_scale_);
 
   glyph_base_ = gen_lists(profile_.glyph_count);
-  compile_glyph_lists(glyph_base_, profile_.glyph_count);
+  compile_glyph_lists(process_glyphs(picture_scale_), glyph_base_, profile_.glyph_count);
 
   const Rgba& clear = profile_.initial_clear_colour;
   glClearColor(clear.r, clear.g, clear.b, clear.a);
@@ -101,7 +107,16 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
 
 void Renderer::glPrint(const std::string& s) {
   if (s.empty()) return;
-  print_text(glyph_base_, profile_.glyph_count, s);
+  const std::string codes = glyph_codes(profile_.glyph_count, s);
+  if (vector_page_open()) {
+    // The page gets the characters the glyph lists draw.
+    const GlyphSet& glyphs = process_glyphs(picture_scale_);
+    std::string drawn;
+    for (const char c : codes)
+      if (glyphs.glyph(static_cast<uint8_t>(c)).present) drawn += c;
+    if (!drawn.empty()) add_page_text(drawn, kGlyphEmPixels * picture_scale_);
+  }
+  call_glyph_lists(glyph_base_, codes);
 }
 
 void Renderer::set_clear_colour_from_code() {
@@ -141,19 +156,54 @@ void Renderer::display() {
     ~BusyScope() { busy = false; }
   } const busy_scope{busy_};
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  // Every frame starts from the same state, so a repaint never differs from the first frame.
-  glPointSize(1.0f);
-  glColor3f(0, 0, 0);
-  glPushMatrix();
-  const Vec3& eye = profile_.eye;
-  gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
-  if (world_list_ != 0) glCallList(world_list_);
-  if (testing_hooks::reenter_display()) reenter_display_once();
-  glPopMatrix();
+  draw_frame([&] {
+    if (world_list_ != 0) glCallList(world_list_);
+    if (testing_hooks::reenter_display()) reenter_display_once();
+  });
   // A pbuffer's swap waits for nothing: without this wait, frames drawn faster than the
   // driver's threads rasterise them queue up, each holding its memory, as long as a user turns.
   glFinish();
   device_context(hdc_)->swap_buffers();
+}
+
+void Renderer::draw_frame(const std::function<void()>& scene) {
+  const DrawingScale scale(picture_scale_);
+  // Every frame starts from the same state, so a repaint never differs from the first frame.
+  set_point_size(1.0f);
+  set_line_width(1.0f);
+  glColor3f(0, 0, 0);
+  const MatrixScope eye_at;
+  const Vec3& eye = profile_.eye;
+  gluLookAt(eye.x, eye.y, eye.z, 0, 0, 0, 0, 1, 0);
+  scene();
+}
+
+void Renderer::write_vector(PictureFormat format, std::FILE* stream) {
+  if (!make_current()) raise(ErrorNumber::InvalidCall);
+  set_clear_colour_from_code();
+  // The scene is drawn, not replayed: the page needs the texts' raster positions and the
+  // sizes the lists set, which only a drawing shows it.
+  const DepthOrder order = profile_.three_d ? DepthOrder::Space : DepthOrder::Plane;
+  write_vector_page(format, order, stream, std::string(profile_.caption), [&] {
+    draw_frame([&] {
+      const MatrixScope world;
+      int32_t half_length = profile_.axes_half_length;
+      int32_t x = half_length;
+      int32_t y = half_length;
+      int32_t z = half_length;
+      DrawAxes(x, y, z);
+    });
+  });
+}
+
+void Renderer::rescale() {
+  if (!make_current()) return;
+  DrawingSurface* surface = device_context(hdc_);
+  picture_scale_ = surface->picture_scale();
+  const DrawingScale scale(picture_scale_);
+  compile_glyph_lists(process_glyphs(picture_scale_), glyph_base_, profile_.glyph_count);
+  recompile_marker_lists(markers_);
+  DrawWorld();
 }
 
 void Renderer::reenter_display_once() {
@@ -191,6 +241,7 @@ void Renderer::SetViewPort() {
 
 void Renderer::DrawWorld() {
   if (!make_current()) return;
+  const DrawingScale scale(picture_scale_);
   const GLuint list = gen_lists(1);
   glPushMatrix();
   glNewList(list, GL_COMPILE);
@@ -225,6 +276,7 @@ void Renderer::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
 
 void Renderer::InitializeForms() {
   if (!make_current()) return;
+  const DrawingScale scale(picture_scale_);
   markers_ = compile_marker_lists(profile_.dot_point_size, profile_.outlier_mark);
 }
 

@@ -3,10 +3,13 @@
 #include <GL/gl.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "core/platform/drawing_surface.h"
+#include "core/platform/picture_format.h"
 #include "core/profile/plugin_profile.h"
 #include "core/render/boolean.h"
 #include "core/render/marker_shapes.h"
@@ -55,6 +58,15 @@ class Renderer {
   // The frame last presented, where its surface keeps it (off screen); false otherwise.
   bool read_kept_frame(Image& into);
 
+  // The scale its surface had at Initialize or at the last rescale.
+  int picture_scale() const { return picture_scale_; }
+  // Takes up the surface's picture scale: glyphs, marker shapes and scene made again under
+  // the same list numbers.
+  void rescale();
+  // The frame display draws, as an SVG, PDF or EPS file (Invalid procedure call without a
+  // context); the scene's run-time errors end it.
+  void write_vector(PictureFormat format, std::FILE* stream);
+
  protected:
   // Step 15 of Initialize in the 3D plug-ins: reads the exchange files; false after a
   // reported missing file.
@@ -67,6 +79,8 @@ class Renderer {
   void set_clear_colour_from_code();
   // A test's paint mid-frame: display from inside display, once however it goes.
   void reenter_display_once();
+  // What display draws after the clear: the frame's starting state, the eye and `scene`.
+  void draw_frame(const std::function<void()>& scene);
 
   const PluginProfile& profile_;
   int32_t hwnd_ = 0;
@@ -78,6 +92,7 @@ class Renderer {
   double far_ = 0;
   GLuint world_list_ = 0;
   bool busy_ = false;
+  int picture_scale_ = 1;
   MarkerLists markers_;
 };
 

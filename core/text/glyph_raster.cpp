@@ -7,14 +7,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <utility>
+
+#include "core/render/picture_scale.h"
 
 #include "core/text/windows1252.h"
 
 namespace plot {
 namespace {
-
-constexpr FT_UInt kEmPixels = 24;
 
 // Liberation Sans is metric-compatible with the font the plots were laid out for.
 constexpr const char* kFontPatterns[] = {"Arial:bold", "DejaVu Sans:bold"};
@@ -89,14 +90,14 @@ std::string find_glyph_font() {
   return found;
 }
 
-GlyphSet rasterise_glyphs(const std::string& font_file) {
+GlyphSet rasterise_glyphs(const std::string& font_file, int em_pixels) {
   GlyphSet set;
   if (font_file.empty()) return set;
   FT_Library library = nullptr;
   if (FT_Init_FreeType(&library) != 0) return set;
   FT_Face face = nullptr;
   if (FT_New_Face(library, font_file.c_str(), 0, &face) == 0) {
-    if (FT_Set_Pixel_Sizes(face, 0, kEmPixels) == 0) {
+    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em_pixels)) == 0) {
       set.font_file = font_file;
       for (int i = 0; i < kGlyphCodeCount; ++i) {
         const auto code = static_cast<uint8_t>(kFirstGlyphCode + i);
@@ -109,9 +110,14 @@ GlyphSet rasterise_glyphs(const std::string& font_file) {
   return set;
 }
 
-const GlyphSet& process_glyphs() {
-  static const GlyphSet set = rasterise_glyphs(find_glyph_font());
-  return set;
+const GlyphSet& process_glyphs(int scale) {
+  static const std::string font = find_glyph_font();
+  static std::array<std::unique_ptr<const GlyphSet>, kLargestPictureScale> sets;
+  const auto at = static_cast<std::size_t>(std::clamp(scale, 1, kLargestPictureScale) - 1);
+  if (!sets[at])
+    sets[at] = std::make_unique<const GlyphSet>(
+        rasterise_glyphs(font, kGlyphEmPixels * static_cast<int>(at + 1)));
+  return *sets[at];
 }
 
 }  // namespace plot

@@ -20,6 +20,7 @@ struct GlyphBitmap {
 };
 
 inline constexpr int kFirstGlyphCode = 32;
+inline constexpr int kGlyphEmPixels = 24;    // at picture scale 1
 inline constexpr int kGlyphCodeCount = 224;  // codes 32 to 255
 
 struct GlyphSet {
@@ -32,11 +33,12 @@ struct GlyphSet {
 // The bold sans font that stands in for bold "arial"; empty when fontconfig has none.
 std::string find_glyph_font();
 
-// Rasterises codes 32 to 255 (Windows-1252) from `font_file` in monochrome at a 24-pixel em.
-// A file that cannot be read gives a set with no glyph present.
-GlyphSet rasterise_glyphs(const std::string& font_file);
+// Rasterises codes 32 to 255 (Windows-1252) from `font_file` in monochrome at an em of
+// `em_pixels`. A file that cannot be read gives a set with no glyph present.
+GlyphSet rasterise_glyphs(const std::string& font_file, int em_pixels = kGlyphEmPixels);
 
-// The glyphs of find_glyph_font(), rasterised on first use and kept for the process.
-const GlyphSet& process_glyphs();
+// The glyphs of find_glyph_font() for a picture scale of 1 to 4 (an em of 24 pixels times the
+// scale), rasterised on first use and kept for the process.
+const GlyphSet& process_glyphs(int scale = 1);
 
 }  // namespace plot

@@ -55,7 +55,7 @@ void COpenGL_VORN_C::draw_marker_centres() {
 
 void COpenGL_VORN_C::draw_dot_centres() {
   const GroupColourTable& colours = group_colour_table();
-  glPointSize(5);
+  set_point_size(5);
   {
     const PrimitiveScope dots(GL_POINTS);
     for (int32_t g = 1; g <= nGrups; ++g) {

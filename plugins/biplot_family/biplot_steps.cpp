@@ -60,7 +60,7 @@ void draw_observation_dots(const MarkerLists& markers, int32_t count,
                            const ObservationAt& observation, const ColourAt& colour, double lift,
                            OutlierMarking marking) {
   if (marking == OutlierMarking::Off) {
-    glPointSize(kDotSize);
+    set_point_size(kDotSize);
     const PrimitiveScope dots(GL_POINTS);
     for (int32_t i = 0; i < count; ++i) {
       const Rgb c = colour(i);
@@ -83,7 +83,7 @@ void draw_observation_dots(const MarkerLists& markers, int32_t count,
       continue;
     }
     if (!dots) {
-      glPointSize(kDotSize);
+      set_point_size(kDotSize);
       dots.emplace(GL_POINTS);
     }
     glColor3f(c.r, c.g, c.b);

@@ -62,7 +62,7 @@ void draw_logratio_scene(Renderer& renderer, const LogRatioScene& scene, int32_t
     draw_group_legend(renderer, kLegend, LegendSample::MarkerShape, scene.groups);
     // The marker lists leave no point size of their own unless shape 3 was drawn: the
     // centre mark is set to the dots' size so it looks the same in both modes.
-    glPointSize(kPointSize);
+    set_point_size(kPointSize);
   } else {
     draw_point_dots(scene.count, kPointSize, scene.dot_front, scene.observation);
     draw_group_legend(renderer, kLegend, LegendSample::ColourDot, scene.groups);

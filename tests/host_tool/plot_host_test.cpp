@@ -1,86 +1,25 @@
 // The tool as a user runs it: a CSV file in, a PNG out, or a clear error and no picture.
 #include <gtest/gtest.h>
-#include <png.h>
-#include <unistd.h>
 
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <vector>
+
+#include "plot_host_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int exit_code;
-  std::string output;  // stdout and stderr
-};
-
-class PlotHost : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "plot-host-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
-    fs::create_directory(folder_ / "tmp");
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  // Runs plot_host with TMPDIR inside the test's folder, so its exchange folders can be seen.
-  Outcome run(const std::string& arguments) {
-    const std::string command =
-        "TMPDIR='" + (folder_ / "tmp").string() + "' '" PLOT_HOST_PATH "' " + arguments + " 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string output;
-    std::array<char, 4096> buffer;
-    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) output += buffer.data();
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-  }
-
-  fs::path write(const std::string& name, const std::string& text) {
-    const fs::path path = folder_ / name;
-    std::ofstream(path, std::ios::binary) << text;
-    return path;
-  }
-
-  fs::path folder_;
-};
-
-// A PNG file's pixels as RGB bytes; empty when it cannot be read.
-std::vector<uint8_t> rgb_of(const fs::path& path) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
-  return pixels;
-}
-
-// Pixels of exactly this colour in a PNG file.
-int count_pixels(const fs::path& path, std::array<uint8_t, 3> rgb) {
-  const std::vector<uint8_t> pixels = rgb_of(path);
-  if (pixels.empty()) return -1;
-  int n = 0;
-  for (std::size_t i = 0; i + 2 < pixels.size(); i += 3)
-    n += pixels[i] == rgb[0] && pixels[i + 1] == rgb[1] && pixels[i + 2] == rgb[2];
-  return n;
-}
-
-std::string bytes_of(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-constexpr std::array<uint8_t, 3> kGreen = {0, 255, 0};  // group 3, the rhyolites
-constexpr std::array<uint8_t, 3> kBlack = {0, 0, 0};
+using plot::testing::bytes_of;
+using plot::testing::count_pixels;
+using plot::testing::kBlack;
+using plot::testing::kGreen;
+using plot::testing::Outcome;
+using plot::testing::PlotHost;
 
 TEST_F(PlotHost, EveryPlotDrawsTheUsersData) {
   struct Case {
@@ -147,7 +86,7 @@ TEST_F(PlotHost, EveryListedSampleRendersOffScreen) {
     ASSERT_NE(colon, std::string::npos) << name;
     name[colon] = '-';
     const fs::path png = pictures / (name + ".png");
-    const std::vector<uint8_t> pixels = rgb_of(png);
+    const std::vector<uint8_t> pixels = plot::testing::read_png(png).rgb;
     ASSERT_FALSE(pixels.empty()) << png;
     EXPECT_NE(count_pixels(png, {pixels[0], pixels[1], pixels[2]}), std::ssize(pixels) / 3)
         << png << ": one colour only";

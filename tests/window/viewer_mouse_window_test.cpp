@@ -8,6 +8,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -96,9 +98,9 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
   const KeyCode control = XKeysymToKeycode(x, XK_Control_L);
   const KeyCode s = XKeysymToKeycode(x, XK_s);
   // Ctrl+S, the save dialog answered with `path`.
-  const auto save_with_ctrl_s = [&] {
-    std::filesystem::remove(path);
-    set_save_dialog_sink([&](const SaveRequest&) { return path.string(); });
+  const auto save_with_ctrl_s = [&](const std::filesystem::path& where) {
+    std::filesystem::remove(where);
+    set_save_dialog_sink([&](const SaveRequest&) { return where.string(); });
     XTestFakeKeyEvent(x, control, True, 0);
     XTestFakeKeyEvent(x, s, True, 0);
     XTestFakeKeyEvent(x, s, False, 0);
@@ -106,7 +108,7 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
     send();
     set_save_dialog_sink(nullptr);
   };
-  save_with_ctrl_s();
+  save_with_ctrl_s(path);
   const Image saved = read_png(path.string());
   EXPECT_EQ(saved.width, form.last_picture().width);
   EXPECT_EQ(saved.height, form.last_picture().height);
@@ -114,10 +116,18 @@ TEST(ViewerMouseWindow, RealDragAndWheelTurnTheSceneAndCtrlSSavesThePictureShown
 
   // Without captures a window keeps no picture: Ctrl+S draws one more frame and saves that.
   set_frame_capture(false);
-  save_with_ctrl_s();
+  save_with_ctrl_s(path);
   EXPECT_TRUE(testing::mark_seen(read_png(path.string()), r));
+  // The window's scene drawn again as vector drawing.
+  const auto svg = std::filesystem::path(path).replace_extension(".svg");
+  save_with_ctrl_s(svg);
+  std::ifstream drawing(svg);
+  const std::string text{std::istreambuf_iterator<char>(drawing), {}};
+  EXPECT_NE(text.find("<svg"), std::string::npos);
+  EXPECT_NE(text.find("<circle fill=\"#ff0000\""), std::string::npos) << "the mark";
   EXPECT_TRUE(log.messages.empty());
   std::filesystem::remove(path);
+  std::filesystem::remove(svg);
 
   form.window().user_close();
   pump();

@@ -29,9 +29,10 @@ void rotate(const PluginApi& api, int count, const char* plus, const char* minus
 
 int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
   const char* display = std::getenv("DISPLAY");
-  const bool offscreen = request.png.has_value();
+  const bool offscreen = request.png.has_value() || request.out.has_value();
   if (!offscreen && (display == nullptr || *display == '\0')) {
-    std::fprintf(stderr, "plot_host: no display to show the plot on: give --png OUT.png\n");
+    std::fprintf(stderr,
+                 "plot_host: no display to show the plot on: give --png OUT.png or --out FILE\n");
     return 2;
   }
   try {
@@ -48,17 +49,22 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
       throw std::runtime_error("cannot load the plug-in " + name + ": " + error_text);
     api.set_display_mode(offscreen ? 2 : 1);
     api.set_message_sink(&print_message, nullptr);
+    plot_error error{};
+    if (request.scale != 1) check(api.set_picture_scale(request.scale, &error), error);
     show_plot(api, table, request);
 
-    plot_error error{};
     if (request.size)
       check(api.viewer_resize((*request.size)[0], (*request.size)[1], &error), error);
     rotate(api, request.rotate[0], "Rot_XX", "Rot_X");
     rotate(api, request.rotate[1], "Rot_YY", "Rot_Y");
     rotate(api, request.rotate[2], "Rot_ZZ", "Rot_Z");
-    if (offscreen) {
+    if (request.png) {
       check(api.viewer_write_png(request.png->c_str(), &error), error);
       std::printf("wrote %s\n", request.png->c_str());
+      api.viewer_close(&error);
+    } else if (request.out) {
+      check(api.viewer_write(request.out->c_str(), &error), error);
+      std::printf("wrote %s\n", request.out->c_str());
       api.viewer_close(&error);
     } else {
       api.ui_wait(-1);

@@ -2,8 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
+#include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -50,6 +54,25 @@ constexpr std::array<PlotInfo, 8> kPlots = {{
      .three_d = false},
 }};
 
+std::string lowercase_extension(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+// The extensions of the formats plot_viewer_write knows.
+CLI::Validator picture_file_check() {
+  return CLI::Validator(
+      [](std::string& path) -> std::string {
+        const std::string extension = lowercase_extension(path);
+        for (const char* known : {".png", ".svg", ".pdf", ".eps"})
+          if (extension == known) return {};
+        return "give a file ending in .png, .svg, .pdf or .eps";
+      },
+      "FILE.{png,svg,pdf,eps}");
+}
+
 // "800x600" -> {800, 600}: two whole numbers of pixels and nothing else; a number beyond int
 // is refused, not wrapped.
 std::string parse_size(const std::string& text, std::array<int, 2>& size) {
@@ -77,8 +100,19 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
   sub.add_option("--zero-replace", r.input.zero_replace,
                  "replace zero parts by DELTA (a proportion, multiplicative replacement)")
       ->check(CLI::Range(0.0, 1.0));
-  sub.add_option("--png", r.png, "write the plot to this PNG file instead of showing a window");
+  auto* png =
+      sub.add_option("--png", r.png, "write the plot to this PNG file instead of showing a window");
+  auto* out =
+      sub.add_option("--out", r.out,
+                     "write the plot to FILE instead of showing a window: a PNG picture, or "
+                     "vector drawing for print, by the extension .png, .svg, .pdf or .eps")
+          ->check(picture_file_check());
+  out->excludes(png);
   sub.add_option("--size", size_text, "the picture's size in pixels, WxH");
+  sub.add_option("--scale", r.scale,
+                 "a PNG picture at N times the pixels each way, its text, marks and lines as "
+                 "large (1 to 4)")
+      ->check(CLI::Range(1, 4));
   if (info.three_d)
     sub.add_option("--rotate", presses,
                    "press the rotation buttons X,Y,Z times before the picture (negative: the "
@@ -177,6 +211,10 @@ Command parse_command_line(int argc, const char* const* argv) {
           throw CLI::ValidationError("--rotate", "give three counts X,Y,Z, e.g. 0,6,0");
         std::copy(presses[i].begin(), presses[i].end(), requests[i].rotate.begin());
       }
+      const PlotRequest& r = requests[i];
+      if (r.scale != 1 && !r.png && !(r.out && lowercase_extension(*r.out) == ".png"))
+        throw CLI::ValidationError("--scale",
+                                   "applies to a PNG picture: give --png or --out FILE.png");
       if (requests[i].levels.empty() || requests[i].levels.size() > 3)
         throw CLI::ValidationError("--levels", "give one to three levels");
       return requests[i];

@@ -29,7 +29,9 @@ struct PlotRequest {
   std::string file{};
   CompositionRequest input{};
   std::optional<std::string> png{};  // else a window
+  std::optional<std::string> out{};  // a .png, .svg, .pdf or .eps file, else a window
   std::optional<std::array<int, 2>> size{};
+  int scale = 1;                // a PNG's pixels per window pixel, each way
   std::array<int, 3> rotate{};  // rotation presses about x, y, z; negative turns back
   bool shapes = false;
   bool labels = false;
