@@ -82,7 +82,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
   const DrawingScale scale(picture_scale_);
 
   glyph_base_ = gen_lists(profile_.glyph_count);
-  compile_glyph_lists(process_glyphs(picture_scale_), glyph_base_, profile_.glyph_count);
+  compile_glyph_lists(glyph_base_, profile_.glyph_count, picture_scale_);
 
   const Rgba& clear = profile_.initial_clear_colour;
   glClearColor(clear.r, clear.g, clear.b, clear.a);
@@ -201,7 +201,7 @@ void Renderer::rescale() {
   DrawingSurface* surface = device_context(hdc_);
   picture_scale_ = surface->picture_scale();
   const DrawingScale scale(picture_scale_);
-  compile_glyph_lists(process_glyphs(picture_scale_), glyph_base_, profile_.glyph_count);
+  compile_glyph_lists(glyph_base_, profile_.glyph_count, picture_scale_);
   recompile_marker_lists(markers_);
   DrawWorld();
 }

@@ -6,10 +6,10 @@
 
 namespace plot {
 
-void compile_glyph_lists(GLuint base, int count) {
+void compile_glyph_lists(GLuint base, int count, int scale) {
   // The lists stay empty, as after a failed font call: text draws nothing.
   if (testing_hooks::failing(PlatformStep::fonts)) return;
-  compile_glyph_lists(process_glyphs(), base, count);
+  compile_glyph_lists(process_glyphs(scale), base, count);
 }
 
 void compile_glyph_lists(const GlyphSet& glyphs, GLuint base, int count) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <utility>
 
 #include "core/render/picture_scale.h"
@@ -113,6 +114,9 @@ GlyphSet rasterise_glyphs(const std::string& font_file, int em_pixels) {
 const GlyphSet& process_glyphs(int scale) {
   static const std::string font = find_glyph_font();
   static std::array<std::unique_ptr<const GlyphSet>, kLargestPictureScale> sets;
+  // Viewers on two threads may ask for a scale's first set at once.
+  static std::mutex sets_lock;
+  const std::lock_guard<std::mutex> hold(sets_lock);
   const auto at = static_cast<std::size_t>(std::clamp(scale, 1, kLargestPictureScale) - 1);
   if (!sets[at])
     sets[at] = std::make_unique<const GlyphSet>(
