@@ -42,8 +42,7 @@ PluginApi open_plot(const CompositionTable& table, const PlotRequest& request,
   check(api.set_picture_scale(request.scale, &error), error);
   show_plot(api, table, request);
 
-  if (request.size)
-    check(api.viewer_resize((*request.size)[0], (*request.size)[1], &error), error);
+  if (request.size) check(api.viewer_resize((*request.size)[0], (*request.size)[1], &error), error);
   rotate(api, request.rotate[0], "Rot_XX", "Rot_X");
   rotate(api, request.rotate[1], "Rot_YY", "Rot_Y");
   rotate(api, request.rotate[2], "Rot_ZZ", "Rot_Z");

@@ -36,11 +36,11 @@ typedef struct cp_table {
 
 typedef enum cp_status {
   CP_OK = 0,
-  CP_BAD_OPTION = 1,    /* the options, as plot_host words a usage error */
-  CP_NO_COLUMN = 2,     /* --parts or --group names a column the table does not have */
-  CP_BAD_DATA = 3,      /* the data do not fit the plot (a zero part, too many groups...) */
-  CP_PLOT_FAILED = 4,   /* a plug-in that cannot be loaded, its run-time error, a file unwritten */
-  CP_NO_DISPLAY = 5     /* a window asked for without an X display */
+  CP_BAD_OPTION = 1,  /* the options, as plot_host words a usage error */
+  CP_NO_COLUMN = 2,   /* --parts or --group names a column the table does not have */
+  CP_BAD_DATA = 3,    /* the data do not fit the plot (a zero part, too many groups...) */
+  CP_PLOT_FAILED = 4, /* a plug-in that cannot be loaded, its run-time error, a file unwritten */
+  CP_NO_DISPLAY = 5   /* a window asked for without an X display */
 } cp_status;
 
 /* Draws `table` as plot_host draws a file: `arguments` are plot_host's after the program name,
