@@ -1,56 +1,25 @@
 """The picture a plot function returns: PNG bytes at once, vector files and windows on demand."""
-import concurrent.futures
 import os
 import pathlib
-import queue
+import pickle
+import subprocess
+import sys
 import tempfile
-import threading
 
 from . import _native
-
-
-class _ViewerThread:
-    """The one thread that opens every viewer window: the plug-ins keep windows to the thread
-    that opened the first, and a window needs a thread that waits for its events."""
-
-    def __init__(self):
-        self._jobs = queue.Queue()
-        self._thread = None
-        self._lock = threading.Lock()
-
-    def run(self, draw):
-        """A future of `draw()`, run on the viewer thread after the windows before it close."""
-        future = concurrent.futures.Future()
-        with self._lock:
-            if self._thread is None:
-                self._thread = threading.Thread(target=self._serve, name="viewer", daemon=True)
-                self._thread.start()
-        self._jobs.put((draw, future))
-        return future
-
-    def _serve(self):
-        while True:
-            draw, future = self._jobs.get()
-            try:
-                future.set_result(draw())
-            except BaseException as error:  # handed to the caller, never lost
-                future.set_exception(error)
-
-
-_viewer = _ViewerThread()
+from ._table import make_table
 
 
 class Picture:
     """A plot of compositions. In a notebook it shows itself; elsewhere save or show it."""
 
-    def __init__(self, table, arguments, scale=1):
-        self._table = table
-        self._arguments = list(arguments)
-        self._scale = scale
+    def __init__(self, name, columns, arguments, scale=1):
+        self._source = (name, columns, list(arguments))
+        self._table = make_table(name, columns)
         self._png = self._file(".png", ["--scale", str(scale)])
 
     def _draw(self, extra):
-        _native.plot(self._table, self._arguments + list(extra))
+        _native.plot(self._table, self._source[2] + list(extra))
 
     def _file(self, suffix, extra=()):
         """The bytes of the picture drawn to a file of that suffix."""
@@ -74,14 +43,26 @@ class Picture:
 
     def show(self, block=True):
         """Shows the plot in a viewer window on the X display. With block (the default) returns
-        when the window is closed; else at once, with a future that is done when it is closed.
-        Windows open one after another: a window waits for the one before it to close."""
+        when the window is closed; else at once, with the viewer's process (wait() for it).
+
+        The window is drawn by a process of its own: a plug-in that has drawn pictures off
+        screen in a process shows no window in it."""
         if not os.environ.get("DISPLAY"):
             raise RuntimeError("no display to show the plot on: save the picture instead")
-        future = _viewer.run(lambda: self._draw([]))
+        package_parent = str(pathlib.Path(__file__).resolve().parents[1])
+        environment = dict(os.environ)
+        environment["PYTHONPATH"] = os.pathsep.join(
+            filter(None, [package_parent, environment.get("PYTHONPATH")]))
+        viewer = subprocess.Popen([sys.executable, "-m", "compositional_plots._window"],
+                                  stdin=subprocess.PIPE, stderr=subprocess.PIPE if block else None,
+                                  env=environment)
+        viewer.stdin.write(pickle.dumps(self._source))
+        viewer.stdin.close()
         if not block:
-            return future
-        future.result()
+            return viewer
+        error = viewer.stderr.read().decode(errors="replace").strip()
+        if viewer.wait() != 0:
+            raise RuntimeError(error or f"the viewer ended with {viewer.returncode}")
         return None
 
     def _repr_png_(self):

@@ -1,6 +1,6 @@
 """The eight plots, each with the options of plot_host's command for it."""
 from ._picture import Picture
-from ._table import make_table
+from ._table import read_columns
 
 
 def _number(value):
@@ -11,7 +11,7 @@ def _number(value):
 def _draw(plot, data, parts, group, zero_replace=None, size=None, scale=1, rotate=None,
           transform=None, levels=None, level=None, **flags):
     """The Picture of plot_host's `plot` with these options."""
-    table, group_column = make_table(data, group)
+    name, columns, group_column = read_columns(data, group)
     arguments = [plot]
     if parts is not None:
         arguments += ["--parts", ",".join(str(p) for p in parts)]
@@ -31,7 +31,7 @@ def _draw(plot, data, parts, group, zero_replace=None, size=None, scale=1, rotat
     if level is not None:
         arguments += ["--level", _number(level)]
     arguments += [f"--{name}" for name, on in flags.items() if on]
-    return Picture(table, arguments, scale)
+    return Picture(name, columns, arguments, scale)
 
 
 _COMMON = """

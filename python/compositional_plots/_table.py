@@ -44,9 +44,9 @@ def _column(name, values):
     return Column(name.encode(), None, pointer), kept
 
 
-def make_table(data, group=None):
-    """The Table of `data` and the name of its group column (None without one). `group` names a
-    column of the data, or gives each row's label."""
+def read_columns(data, group=None):
+    """The data's name for messages, its (name, values) columns, and the name of the group
+    column (None without one). `group` names a column of the data, or gives each row's label."""
     import numpy as np
     name = "DataFrame" if type(data).__module__.startswith("pandas") else "data"
     columns = _named_columns(data)
@@ -60,8 +60,14 @@ def make_table(data, group=None):
     rows = len(columns[0][1]) if columns else 0
     if any(len(values) != rows for _, values in columns):
         raise ValueError(f"every column must have {rows} rows, as the first has")
+    return name, columns, group_name
+
+
+def make_table(name, columns):
+    """The library's Table of the columns of read_columns."""
     made = [_column(n, values) for n, values in columns]
     array = (Column * len(made))(*(c for c, _ in made))
+    rows = len(columns[0][1]) if columns else 0
     table = Table(name.encode(), rows, len(made), array)
     table._keep = (array, made)  # the memory the table points into lives with it
-    return table, group_name
+    return table

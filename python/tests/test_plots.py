@@ -130,3 +130,16 @@ def test_installed_package_draws_the_same_picture(tmp_path, how):
     drawn = subprocess.run([sys.executable, "-c", script, str(values)], env=environment,
                            cwd=tmp_path, check=True, capture_output=True).stdout
     assert drawn == cp.ternary(ROCKS[THREE].to_numpy(), grid=True).png()
+
+
+@pytest.mark.skipif(not os.environ.get("PLOT_TEST_DISPLAY"), reason="no X server for windows")
+def test_show_opens_a_viewer_window_after_off_screen_pictures(monkeypatch):
+    monkeypatch.setenv("DISPLAY", os.environ["PLOT_TEST_DISPLAY"])
+    viewer = cp.ternary(ROCKS, parts=THREE, group="rock").show(block=False)
+    try:
+        # A viewer that could not draw ends at once; one that shows its window waits for it.
+        with pytest.raises(subprocess.TimeoutExpired):
+            viewer.wait(timeout=3)
+    finally:
+        viewer.terminate()
+        viewer.wait()

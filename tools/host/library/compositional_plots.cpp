@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <sstream>
 #include <string>
@@ -25,6 +26,13 @@ struct Failure {
 std::mutex& drawing_lock() {
   static std::mutex lock;
   return lock;
+}
+
+// A plug-in's viewer keeps the kind of its first one, off screen or a window, for the process.
+// Which kind each plug-in has drawn, so that a window it cannot show is an error, not nothing.
+std::map<std::string, bool>& drew_off_screen() {
+  static std::map<std::string, bool> kinds;
+  return kinds;
 }
 
 bool has_column(const CsvTable& csv, const std::string& name) {
@@ -71,6 +79,13 @@ void draw(const char* plugin_folder, const cp_table& table, const char* const* a
     throw Failure{status_of_input_error(csv, request.input), e.what()};
   }
   std::unique_lock lock(drawing_lock());
+  const std::string plugin(plot_info(request.plot).plugin);
+  const bool off_screen = picture_file(request).has_value();
+  const auto drawn = drew_off_screen().emplace(plugin, off_screen).first;
+  if (drawn->second && !off_screen)
+    throw Failure{CP_PLOT_FAILED, "the " + plugin +
+                                      " plug-in has drawn off screen in this process and shows "
+                                      "no window now: show the plot from another process"};
   try {
     const PluginApi api = open_plot(compositions, request, plugin_folder);
     if (picture_file(request)) {

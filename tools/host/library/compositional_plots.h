@@ -49,7 +49,9 @@ typedef enum cp_status {
  * $DISPLAY and the call returns when every viewer window is closed. `plugin_folder` holds the
  * eight plug-ins. Returns a cp_status; any other than CP_OK with the message, as plot_host
  * prints it, in `message` (`capacity` bytes, cut short to fit, always ended with 0). Pictures of
- * one process are drawn one at a time; a window waits for its closing without holding others. */
+ * one process are drawn one at a time; a window waits for its closing without holding others.
+ * A plug-in that has written a picture file in a process shows no window in it afterwards
+ * (CP_PLOT_FAILED): its viewer stays off screen. */
 CP_API int32_t cp_plot(const char* plugin_folder, const cp_table* table,
                        const char* const* arguments, int32_t count, char* message,
                        int32_t capacity);
