@@ -1,9 +1,6 @@
 """The picture a plot function returns: PNG bytes at once, vector files and windows on demand."""
 import os
 import pathlib
-import pickle
-import subprocess
-import sys
 import tempfile
 
 from . import _native
@@ -47,6 +44,9 @@ class Picture:
 
         The window is drawn by a process of its own: a plug-in that has drawn pictures off
         screen in a process shows no window in it."""
+        import pickle  # only a window needs them: the package imports quickly without
+        import subprocess
+        import sys
         if not os.environ.get("DISPLAY"):
             raise RuntimeError("no display to show the plot on: save the picture instead")
         package_parent = str(pathlib.Path(__file__).resolve().parents[1])
