@@ -13,8 +13,9 @@ def _draw(plot, data, parts, group, zero_replace=None, size=None, scale=1, rotat
     """The Picture of plot_host's `plot` with these options."""
     name, columns, group_column = read_columns(data, group)
     arguments = [plot]
-    if parts is not None:
-        arguments += ["--parts", ",".join(str(p) for p in parts)]
+    if parts is not None:  # a list of names, or the tool's "A,B,C"
+        text = parts if isinstance(parts, str) else ",".join(str(p) for p in parts)
+        arguments += ["--parts", text]
     if group_column is not None:
         arguments += ["--group", group_column]
     if zero_replace is not None:
@@ -27,6 +28,7 @@ def _draw(plot, data, parts, group, zero_replace=None, size=None, scale=1, rotat
     if transform is not None:
         arguments += ["--transform", str(transform)]
     if levels is not None:
+        levels = [levels] if isinstance(levels, (int, float)) else levels
         arguments += ["--levels", ",".join(_number(v) for v in levels)]
     if level is not None:
         arguments += ["--level", _number(level)]
