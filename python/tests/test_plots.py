@@ -50,10 +50,15 @@ def test_an_array_without_names_has_parts_x1_x2_x3():
 
 
 ZERO = ROCKS.assign(FeO=ROCKS["FeO"].where(ROCKS.index != 3, 0.0))
+EMPTY = ROCKS.assign(FeO=ROCKS["FeO"].where(ROCKS.index != 7))  # NaN: an empty cell
 # Data and options plot_host refuses, with the same in Python and the exception it raises.
 ERRORS = [
     (ZERO, ["ternary", "--parts", "SiO2,Al2O3,FeO"], ValueError,
      lambda: cp.ternary(ZERO, parts=THREE)),
+    (EMPTY, ["ternary", "--parts", "SiO2,Al2O3,FeO"], ValueError,
+     lambda: cp.ternary(EMPTY, parts=THREE)),
+    (ROCKS, ["ternary", "--parts", "SiO2,Al2O3,rock"], ValueError,
+     lambda: cp.ternary(ROCKS, parts=["SiO2", "Al2O3", "rock"])),
     (ROCKS, ["ternary", "--parts", "SiO2,Na2O,FeO"], KeyError,
      lambda: cp.ternary(ROCKS, parts=["SiO2", "Na2O", "FeO"])),
     (ROCKS, ["ternary", "--parts", "SiO2,Al2O3,FeO", "--group", "sample"], ValueError,
