@@ -2,11 +2,10 @@
 import ctypes
 import functools
 import os
-import pathlib
 
 BUILD_TREE_VARIABLE = "COMPOSITIONAL_PLOTS_BUILD"
 LIBRARY = "libcompositional_plots.so"
-_PACKAGE = pathlib.Path(__file__).resolve().parent
+_PACKAGE = os.path.dirname(os.path.realpath(__file__))
 
 # cp_status of compositional_plots.h.
 OK, BAD_OPTION, NO_COLUMN, BAD_DATA, PLOT_FAILED, NO_DISPLAY = range(6)
@@ -29,15 +28,17 @@ def _places():
     """(library, plug-in folder) pairs, in the order they are tried."""
     build = os.environ.get(BUILD_TREE_VARIABLE)
     if build:
-        root = pathlib.Path(build)
-        return [(root / "tools" / "host" / "library" / LIBRARY, root / "plugins")]
-    places = [(_PACKAGE / "_native" / LIBRARY, _PACKAGE / "_native" / "plugins")]  # pip
+        return [(os.path.join(build, "tools", "host", "library", LIBRARY),
+                 os.path.join(build, "plugins"))]
+    native = os.path.join(_PACKAGE, "_native")
+    places = [(os.path.join(native, LIBRARY), os.path.join(native, "plugins"))]  # pip
     try:
         from . import _installed  # written by cmake --install
     except ImportError:
         pass
     else:
-        places.append((_PACKAGE / _installed.LIBRARY, _PACKAGE / _installed.PLUGIN_DIR))
+        places.append((os.path.join(_PACKAGE, _installed.LIBRARY),
+                       os.path.join(_PACKAGE, _installed.PLUGIN_DIR)))
     return places
 
 
@@ -46,14 +47,14 @@ def library():
     """The loaded library and the plug-ins' folder."""
     places = _places()
     for path, plugins in places:
-        if path.is_file():
-            lib = ctypes.CDLL(str(path))
+        if os.path.isfile(path):
+            lib = ctypes.CDLL(path)
             lib.cp_plot.argtypes = [ctypes.c_char_p, ctypes.POINTER(Table),
                                     ctypes.POINTER(ctypes.c_char_p), ctypes.c_int32,
                                     ctypes.c_char_p, ctypes.c_int32]
             lib.cp_plot.restype = ctypes.c_int32
-            return lib, os.fsencode(plugins.resolve())
-    tried = ", ".join(str(path) for path, _ in places)
+            return lib, os.fsencode(os.path.realpath(plugins))
+    tried = ", ".join(path for path, _ in places)
     raise RuntimeError(f"compositional_plots: no {LIBRARY} (looked for {tried}); set "
                        f"{BUILD_TREE_VARIABLE} to a build folder, or install the package with "
                        "cmake --install or pip install ./python after the build")

@@ -1,7 +1,5 @@
 """The picture a plot function returns: PNG bytes at once, vector files and windows on demand."""
 import os
-import pathlib
-import tempfile
 
 from . import _native
 from ._table import make_table
@@ -20,10 +18,12 @@ class Picture:
 
     def _file(self, suffix, extra=()):
         """The bytes of the picture drawn to a file of that suffix."""
+        import tempfile  # at the first picture: the package imports quickly without it
         with tempfile.TemporaryDirectory(prefix="compositional-plots-") as folder:
             path = os.path.join(folder, "picture" + suffix)
             self._draw(["--out", path, *extra])
-            return pathlib.Path(path).read_bytes()
+            with open(path, "rb") as picture:
+                return picture.read()
 
     def png(self):
         """The picture as PNG bytes."""
@@ -33,8 +33,9 @@ class Picture:
         """Writes the picture by the extension of `path`: .png its pixels; .svg, .pdf or .eps
         vector drawing for print."""
         path = os.fspath(path)
-        if pathlib.Path(path).suffix.lower() == ".png":
-            pathlib.Path(path).write_bytes(self._png)
+        if os.path.splitext(path)[1].lower() == ".png":
+            with open(path, "wb") as picture:
+                picture.write(self._png)
         else:
             self._draw(["--out", path])
 
@@ -44,12 +45,12 @@ class Picture:
 
         The window is drawn by a process of its own: a plug-in that has drawn pictures off
         screen in a process shows no window in it."""
-        import pickle  # only a window needs them: the package imports quickly without
+        import pickle  # only a window needs them
         import subprocess
         import sys
         if not os.environ.get("DISPLAY"):
             raise RuntimeError("no display to show the plot on: save the picture instead")
-        package_parent = str(pathlib.Path(__file__).resolve().parents[1])
+        package_parent = os.path.dirname(os.path.dirname(os.path.realpath(__file__)))
         environment = dict(os.environ)
         environment["PYTHONPATH"] = os.pathsep.join(
             filter(None, [package_parent, environment.get("PYTHONPATH")]))
