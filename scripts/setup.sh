@@ -16,6 +16,8 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   xvfb xauth x11-apps python3 clang-format-14
   librsvg2-bin poppler-utils ghostscript python3-matplotlib
+  python3-numpy python3-pandas python3-pytest python3-pil python3-pip python3-setuptools
+  python3-wheel python3-venv
 )
 
 missing=()

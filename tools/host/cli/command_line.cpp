@@ -166,7 +166,8 @@ const PlotInfo& plot_info(PlotKind kind) {
   return kPlots[static_cast<std::size_t>(kind)];
 }
 
-Command parse_command_line(int argc, const char* const* argv) {
+Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
+                           std::ostream& error) {
   CLI::App app{
       "Plots compositions (positive parts of a whole) from a CSV file with one of the eight "
       "plot plug-ins: shows the plot in a window, or writes it as a PNG.\n"
@@ -220,7 +221,7 @@ Command parse_command_line(int argc, const char* const* argv) {
       return requests[i];
     }
   } catch (const CLI::ParseError& e) {
-    return app.exit(e);
+    return app.exit(e, out, error);
   }
   return samples;
 }

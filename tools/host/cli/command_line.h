@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -10,4 +11,6 @@
 // (after --help, or a usage error already printed).
 using Command = std::variant<PlotRequest, SampleRequest, int>;
 
-Command parse_command_line(int argc, const char* const* argv);
+// Help goes to `out`, usage errors to `error`.
+Command parse_command_line(int argc, const char* const* argv, std::ostream& out = std::cout,
+                           std::ostream& error = std::cerr);
