@@ -13,4 +13,9 @@
 /* Groups, each with its colour and marker shape: 1 to 10 (0 is black as 1 is). */
 #define PLOT_MAX_GROUPS 10
 
+/* Characters of one group name in a legend (nomsGrups and "\nomsGrups.qvm"): a longer name is
+ * "Overflow" (6) while mostrar runs. Names of 16 characters fit every viewer at its designed
+ * size; the narrower legends (Vornc's) need a wider window for the longest. */
+#define PLOT_MAX_GROUP_NAME_LENGTH 16
+
 #endif

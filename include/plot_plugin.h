@@ -85,7 +85,7 @@ typedef struct plot_variant {
     double r8;
     plot_string string; /* a string returned by the plug-in is freed by plot_variant_clear */
     plot_record record;
-    plot_strings strings;
+    plot_strings strings; /* an array returned by the plug-in is freed by plot_variant_clear */
     plot_r8_array2 r8_array2;
   } value;
 } plot_variant;
