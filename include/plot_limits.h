@@ -14,8 +14,8 @@
 #define PLOT_MAX_GROUPS 10
 
 /* Characters of one group name in a legend (nomsGrups and "\nomsGrups.qvm"): a longer name is
- * "Overflow" (6) while mostrar runs. Names of 16 characters fit every viewer at its designed
- * size; the narrower legends (Vornc's) need a wider window for the longest. */
-#define PLOT_MAX_GROUP_NAME_LENGTH 16
+ * "Overflow" (6) while mostrar runs. The narrowest legends (the plots on the triangle) have some
+ * 140 pixels right of their samples at the designed window size: ten letters of average width. */
+#define PLOT_MAX_GROUP_NAME_LENGTH 10
 
 #endif
