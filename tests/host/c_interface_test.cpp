@@ -149,6 +149,7 @@ TEST(CInterface, GroupNamesComeBackWithTheirBounds) {
   for (const Plugin& p : plugins()) {
     SCOPED_TRACE(p.name);
     Loaded& l = loaded(p.name);
+    ASSERT_NE(l.handle, nullptr);
     plot_object* data = nullptr;
     plot_error error{};
     ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0) << error.text;
