@@ -162,6 +162,20 @@ PLOT_EXCHANGE_TABLE plot_exchange_file plot_quadrel_data = {
     .most_rows = PLOT_MAX_3D_OBSERVATIONS,
     PLOT_EXCHANGE_FIELDS(plot_quadrel_data_fields)};
 
+/* Havrel, Tormin and Quadrel, optional: the names of groups 1 to nGrups (of the options file),
+ * one quoted name a line, which the legend shows in place of "Grup j". Read after the options
+ * file and deleted as the others are; without it the legend reads "Grup j". UTF-8 (or
+ * Windows-1252); a character the viewer has no glyph for shows as "?". A file with fewer names
+ * than groups is Input past end of file (62), a name longer than PLOT_MAX_GROUP_NAME_LENGTH
+ * characters Overflow (6); the file is then kept. Names after the nGrups-th are not read. */
+PLOT_EXCHANGE_TABLE plot_exchange_field plot_group_names_fields[] = {
+    {"nomsGrups(j)", PLOT_EXCHANGE_STRING, 1}};
+PLOT_EXCHANGE_TABLE plot_exchange_file plot_group_names = {
+    .name = "\\nomsGrups.qvm",
+    .rows = PLOT_EXCHANGE_COUNTED_ROWS, /* nGrups */
+    .most_rows = 32767,
+    PLOT_EXCHANGE_FIELDS(plot_group_names_fields)};
+
 #undef PLOT_EXCHANGE_FIELDS
 
 #endif

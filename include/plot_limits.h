@@ -13,4 +13,9 @@
 /* Groups, each with its colour and marker shape: 1 to 10 (0 is black as 1 is). */
 #define PLOT_MAX_GROUPS 10
 
+/* Characters of one group name in a legend (nomsGrups and "\nomsGrups.qvm"): a longer name is
+ * "Overflow" (6) while mostrar runs. The narrowest legends (the plots on the triangle) have some
+ * 140 pixels right of their samples at the designed window size: ten letters of average width. */
+#define PLOT_MAX_GROUP_NAME_LENGTH 10
+
 #endif

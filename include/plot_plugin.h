@@ -14,7 +14,18 @@
  * plot_ui_wait with a display: from any other thread, mostrar with windows and the plot_viewer_
  * calls that work a window fail with 5 "Viewer windows belong to another thread", its picture
  * is none (0 bytes) and plot_ui_wait returns at once. Off-screen viewers have no such thread.
- * While plot_ui_wait waits for events, other threads' calls go on. */
+ * While plot_ui_wait waits for events, other threads' calls go on.
+ *
+ * Group names. The legend rows read "Grup 1", "Grup 2", ... unless the host names its groups:
+ * on CDades_biplot, CDades_ALR, CDades_Ternary, CDades_VORN_C and CDades_vorn the property
+ * nomsGrups, a string array 1 To nGrups (PLOT_STRINGS; UTF-8, at most
+ * PLOT_MAX_GROUP_NAME_LENGTH characters each), and for Havrel, Tormin and Quadrel the optional
+ * exchange file "\nomsGrups.qvm" (plot_exchange_layouts.h). A character the viewer has no glyph
+ * for shows as "?" (Pellin, Tormin, Vorn and Vornc draw codes 32 to 127 only). mostrar checks the
+ * names before it shows anything: other bounds or fewer names than nGrups are 9, a longer name
+ * 6. An empty array (the default) means no names. CDades_vorn also takes nGrups (16 bits): with
+ * two groups or more it shows the colour legend of CDades_VORN_C. CDades_VORN_C takes
+ * corbesColor (Boolean, default false): true draws each group's curve in its legend colour. */
 #ifndef PLOT_PLUGIN_H
 #define PLOT_PLUGIN_H
 
@@ -85,7 +96,7 @@ typedef struct plot_variant {
     double r8;
     plot_string string; /* a string returned by the plug-in is freed by plot_variant_clear */
     plot_record record;
-    plot_strings strings;
+    plot_strings strings; /* an array returned by the plug-in is freed by plot_variant_clear */
     plot_r8_array2 r8_array2;
   } value;
 } plot_variant;

@@ -224,6 +224,8 @@ int32_t plot_call(plot_object* object, const char* method, const plot_variant* a
 void plot_variant_clear(plot_variant* value) {
   if (value == nullptr) return;
   if (variant_tag(*value) == PLOT_STRING) std::free(const_cast<char*>(value->value.string.data));
+  if (variant_tag(*value) == PLOT_STRINGS)
+    std::free(const_cast<plot_string*>(value->value.strings.items));
   *value = plot_variant{};
 }
 

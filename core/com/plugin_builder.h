@@ -6,6 +6,7 @@
 #include "core/com/plugin_definition.h"
 #include "core/com/plugin_settings.h"
 #include "core/com/renderer_members.h"
+#include "core/render/group_names.h"
 
 namespace plot {
 
@@ -77,15 +78,26 @@ using MostrarParameters =
                        std::tuple<>>;
 }  // namespace detail
 
+template <typename S>
+concept HasGroupNames = requires(const S& s) {
+  s.nGrups;
+  s.nomsGrups;
+};
+
 // The class the host uses: the settings as properties, and mostrar, which shows the plot in the
-// plug-in's one form; a run-time error reaches the host and the window is then not shown.
+// plug-in's one form; a run-time error reaches the host and the window is then not shown. Group
+// names handed over are checked against nGrups first, before any form exists.
 template <typename P, typename Parameters = detail::MostrarParameters<P>>
 class DataEntry;
 
 template <typename P, typename... Records>
 class DataEntry<P, std::tuple<Records...>> : public P::Settings {
  public:
-  void mostrar(Records... records) { FormSlot<PluginForm<P>>::get().parametres(*this, records...); }
+  void mostrar(Records... records) {
+    if constexpr (P::kData == DataSource::MostrarRecords && HasGroupNames<typename P::Settings>)
+      check_group_names(this->nomsGrups, this->nGrups);
+    FormSlot<PluginForm<P>>::get().parametres(*this, records...);
+  }
 };
 
 // The two classes of the plug-in, data-entry class first, named by its profile row.

@@ -16,6 +16,8 @@ class StringArray {
       : lower_(lower), items_(std::move(items)) {}
 
   int32_t lower() const { return lower_; }
+  bool empty() const { return items_.empty(); }
+  const std::vector<std::string>& items() const { return items_; }
   // The bounds may lie at either end of the 32-bit range: offsets are taken in 64 bits.
   int32_t upper() const {
     return static_cast<int32_t>(int64_t{lower_} + static_cast<int64_t>(items_.size()) - 1);

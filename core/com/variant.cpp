@@ -136,6 +136,27 @@ plot_variant variant_of(const std::string& value) {
   return plot_variant_string(copy, static_cast<int32_t>(value.size()));
 }
 
+plot_variant variant_of(const StringArray& value) {
+  // The items and their bytes in one block, which plot_variant_clear frees as the items.
+  const std::vector<std::string>& items = value.items();
+  std::size_t bytes = items.size() * sizeof(plot_string);
+  for (const std::string& item : items) bytes += item.size() + 1;
+  auto* block = static_cast<char*>(std::malloc(bytes == 0 ? 1 : bytes));
+  if (block == nullptr) raise(ErrorNumber::InvalidCall);
+  auto* strings = reinterpret_cast<plot_string*>(block);
+  char* text = block + items.size() * sizeof(plot_string);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    std::memcpy(text, items[i].data(), items[i].size());
+    text[items[i].size()] = '\0';
+    strings[i] = {text, static_cast<int32_t>(items[i].size())};
+    text += items[i].size() + 1;
+  }
+  plot_variant v{};
+  v.type = PLOT_STRINGS;
+  v.value.strings = {value.lower(), value.upper(), strings};
+  return v;
+}
+
 plot_variant empty_variant() {
   return plot_variant{};
 }

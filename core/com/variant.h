@@ -58,6 +58,7 @@ plot_variant variant_of(float value);
 plot_variant variant_of(double value);
 plot_variant variant_of(Boolean value);
 plot_variant variant_of(const std::string& value);  // freed by plot_variant_clear
+plot_variant variant_of(const StringArray& value);  // one block, freed by plot_variant_clear
 plot_variant empty_variant();
 
 }  // namespace plot

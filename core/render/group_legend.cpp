@@ -3,7 +3,8 @@
 #include <string>
 
 #include "core/render/gl_scope.h"
-#include "core/text/number_text.h"
+#include "core/render/group_names.h"
+#include "core/text/text_output.h"
 
 namespace plot {
 
@@ -27,7 +28,7 @@ const GroupColourTable& group_colour_table() {
 }
 
 void draw_group_legend(Renderer& renderer, const LegendLayout& layout, LegendSample sample,
-                       int16_t groups) {
+                       int16_t groups, const StringArray& names) {
   const GroupColourTable& colours = group_colour_table();
   const MatrixScope legend;
   glTranslated(layout.origin.x, layout.origin.y, layout.origin.z);
@@ -46,7 +47,10 @@ void draw_group_legend(Renderer& renderer, const LegendLayout& layout, LegendSam
       glColor3f(0, 0, 0);
     }
     glRasterPos3d(layout.text_dx, -layout.text_dy, 0);
-    renderer.glPrint(with_blank("Grup " + int16_text(static_cast<int16_t>(g))));
+    const std::string text = group_legend_text(names, g);
+    renderer.glPrint(names.empty() ? text
+                                   : drawable_text(text, renderer.profile().glyph_count,
+                                                   process_glyphs(renderer.picture_scale())));
     glTranslated(0, -layout.row_step, 0);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/com/string_array.h"
 #include "core/errors/fixed_array.h"
 #include "core/render/renderer.h"
 
@@ -25,14 +26,16 @@ enum class LegendSample {
 struct LegendLayout {
   Vec3 origin;            // row 1's sample
   double row_step;        // rows go down by this much
-  double text_dx;         // "Grup g " starts this far right of the sample
+  double text_dx;         // the row's text starts this far right of the sample
   double text_dy;         // and this far below it
   bool raster_at_sample;  // some plots set the raster position at the sample first
 };
 
-// Rows g = 1 to `groups` of "sample, Grup g "; nothing for zero or fewer. Marker samples above
-// shape 10 draw no mark; colour samples above 10 raise after the rows before them.
+// Rows g = 1 to `groups` of the sample and "Grup g ", or the host's name g when `names` holds
+// any (checked by check_group_names; a character without a glyph shows as '?'); nothing for
+// zero or fewer. Marker samples above shape 10 draw no mark; colour samples above 10 raise
+// after the rows before them.
 void draw_group_legend(Renderer& renderer, const LegendLayout& layout, LegendSample sample,
-                       int16_t groups);
+                       int16_t groups, const StringArray& names);
 
 }  // namespace plot

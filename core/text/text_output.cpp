@@ -24,6 +24,18 @@ void call_glyph_lists(GLuint glyph_base, std::string_view codes) {
   glPopAttrib();
 }
 
+std::string drawable_text(std::string_view utf8, int glyph_count, const GlyphSet& glyphs) {
+  const int end_code = kFirstGlyphCode + glyph_count;
+  std::string codes = utf8_to_cp1252(utf8);
+  for (char& c : codes) {
+    const int code = static_cast<uint8_t>(c);
+    if (code < kFirstGlyphCode || code >= end_code ||
+        !glyphs.glyph(static_cast<uint8_t>(code)).present)
+      c = '?';
+  }
+  return cp1252_to_utf8(codes);
+}
+
 void print_text(GLuint glyph_base, int glyph_count, std::string_view utf8) {
   if (utf8.empty()) return;
   call_glyph_lists(glyph_base, glyph_codes(glyph_count, utf8));

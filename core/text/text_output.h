@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/text/glyph_raster.h"
+
 namespace plot {
 
 // Draws `utf8` at the current raster position with the glyph lists from `glyph_base`
@@ -17,5 +19,10 @@ void print_text(GLuint glyph_base, int glyph_count, std::string_view utf8);
 // called for them.
 std::string glyph_codes(int glyph_count, std::string_view utf8);
 void call_glyph_lists(GLuint glyph_base, std::string_view codes);
+
+// `utf8` with '?' for each character the glyph lists cannot draw (one the code page lacks, a
+// code past `glyph_count` lists, one the font has no glyph for), so that a host's text never
+// loses a character silently.
+std::string drawable_text(std::string_view utf8, int glyph_count, const GlyphSet& glyphs);
 
 }  // namespace plot

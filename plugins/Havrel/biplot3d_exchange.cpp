@@ -1,5 +1,6 @@
 #include "biplot3d_renderer.h"
 #include "core/errors/checked_int16.h"
+#include "core/exchange/group_names_file.h"
 #include "core/exchange/layout_reader.h"
 
 namespace plot {
@@ -43,6 +44,7 @@ bool COpenGL_Havrel::load_exchange_data() {
   };
 
   if (!read_exchange_file(plot_havrel_options, options)) return false;
+  nomsGrups = read_group_names_file(nGrups);
   if (!read_exchange_file(plot_havrel_proportions, proportions)) return false;
   if (!read_exchange_file(plot_havrel_rays, rays)) return false;
   if (!observation) return true;  // a points file left from another run stays unread

@@ -42,14 +42,14 @@ void COpenGL_Havrel::draw_observations() {
   const auto observation_at = [&](int32_t n) { return mark_of(t.taulaPunts(n)); };
   if (t.modeDibuix == kShapeMode) {
     biplot::draw_observation_shapes(markers(), t.nPunts, observation_at, marking);
-    biplot::draw_group_legend(*this, biplot::GroupLegend::Shapes, nGrups);
+    biplot::draw_group_legend(*this, biplot::GroupLegend::Shapes, nGrups, nomsGrups);
     return;
   }
   biplot::draw_observation_dots(
       markers(), t.nPunts, observation_at,
       [&](int32_t n) { return colour_of(t.taulaPunts(n)[HavrelTables::Group]); }, kNoLift, marking);
   if (t.modeDibuix == kColourLegendMode)
-    biplot::draw_group_legend(*this, biplot::GroupLegend::Colours, nGrups);
+    biplot::draw_group_legend(*this, biplot::GroupLegend::Colours, nGrups, nomsGrups);
 }
 
 void COpenGL_Havrel::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {

@@ -27,7 +27,9 @@ void COpenGL_alr::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
                        .observation = [this](int32_t i) { return observation(i); },
                        .centre_x = centreX,
                        .centre_y = centreY,
-                       .groups = nGrups},
+                       .groups = nGrups,
+                       .group_names = nomsGrups,
+                       .legend = kLogRatioLegend},
                       x, y, z);
 }
 

@@ -1,5 +1,6 @@
 // The two exchange files of the tetrahedron, read after the camera defaults of Initialize.
 #include "core/errors/checked_int16.h"
+#include "core/exchange/group_names_file.h"
 #include "core/exchange/layout_reader.h"
 #include "tetrahedron_renderer.h"
 
@@ -9,6 +10,7 @@ bool COpenGL_TD_3D::load_exchange_data() {
   // The options are consumed even when the data file then turns out to be missing.
   if (!read_exchange_file(plot_quadrel_options, [this](LayoutReader& in) { read_options(in); }))
     return false;
+  nomsGrups = read_group_names_file(nGrups);
   return read_exchange_file(plot_quadrel_data, [this](LayoutReader& in) { read_points(in); });
 }
 

@@ -83,14 +83,15 @@ void COpenGL_TD_3D::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
       return PointMark{
           .x = p.x, .y = p.y, .colour = nullptr, .forma = marker_shape(p.group), .z = p.z};
     });
-    draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
+    draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups, nomsGrups);
   } else {
     const DotColours colours;
     draw_point_dots(count_, 5, 0, [&](int32_t r) {
       const TetrahedronPoint& p = record(r);
       return PointMark{.x = p.x, .y = p.y, .colour = colours.of(p.group), .forma = 0, .z = p.z};
     });
-    if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
+    if (nGrups != 0)
+      draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups, nomsGrups);
   }
 }
 

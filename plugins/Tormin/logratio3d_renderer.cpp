@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/errors/checked_int16.h"
+#include "core/exchange/group_names_file.h"
 #include "core/exchange/layout_reader.h"
 
 namespace plot {
@@ -53,6 +54,7 @@ bool COpenGL_alr_3D::load_exchange_data() {
     for (int32_t k = 1; k <= 3; ++k) nomsEixos_(k) = in.read_string();
   });
   if (!options) return false;
+  nomsGrups = read_group_names_file(nGrups);
 
   DoubleArray2 Dades = tormin_parts_table();
   const bool data = read_exchange_file(plot_tormin_data, [&](LayoutReader& in) {
@@ -128,7 +130,9 @@ void COpenGL_alr_3D::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
                        .observation = observation,
                        .centre_x = centreX,
                        .centre_y = centreY,
-                       .groups = nGrups},
+                       .groups = nGrups,
+                       .group_names = nomsGrups,
+                       .legend = kLogRatio3dLegend},
                       x, y, z);
 }
 

@@ -5,9 +5,10 @@
 
 namespace plot {
 
-// The predictive regions: mostrar hands the regions and coor to the renderer; the plot has no
+// The predictive regions: mostrar hands the regions and coor to the renderer, then the
 // settings.
-using PredictiveRegionPlugin = Plugin<COpenGL_VORN, kNoSettings, DataSource::MostrarRecords>;
+using PredictiveRegionPlugin =
+    Plugin<COpenGL_VORN, kPredictiveRegionSettings, DataSource::MostrarRecords>;
 using CDades_vorn = DataEntry<PredictiveRegionPlugin>;
 
 }  // namespace plot

@@ -17,6 +17,7 @@ void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   draw_region_frame(*this, records_.coor);
   draw_region_caption(*this, predictive_caption(records_.regions));
   draw_regions();
+  draw_region_colour_legend(*this, nGrups, nomsGrups);
 }
 
 void COpenGL_VORN::draw_regions() {

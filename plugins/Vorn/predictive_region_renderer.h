@@ -6,6 +6,7 @@
 #include "core/render/kept_records.h"
 #include "core/render/renderer.h"
 #include "predictive_region_records.h"
+#include "predictive_region_settings.h"
 
 namespace plot {
 
@@ -14,8 +15,10 @@ namespace plot {
 std::string predictive_caption(const Vector_VORN& regions);
 
 // Nested predictive regions on the ternary frame: outline, vertex names, the caption with the
-// levels, and each region as the closed curve of its two branches. No points, no legend.
+// levels, and each region as the closed curve of its two branches; the groups' colour legend
+// when the host gives groups. No points.
 class COpenGL_VORN : public RendererOf<PluginKind::Vorn>,
+                     public PredictiveRegionSettings,
                      public KeptRecords<PredictiveRegionRecords> {
  public:
   void DrawAxes(int32_t& x, int32_t& y, int32_t& z) override;

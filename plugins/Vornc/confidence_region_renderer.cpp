@@ -33,8 +33,13 @@ const Punt& COpenGL_VORN_C::centre(int32_t group) {
 }
 
 void COpenGL_VORN_C::draw_curves() {
+  const GroupColourTable& colours = group_colour_table();
   glColor3f(0, 0, 0);
   for (int32_t g = 1; g <= nGrups; ++g) {
+    if (corbesColor) {
+      const Rgb& c = colours(g);
+      glColor3f(c.r, c.g, c.b);
+    }
     const Punt(&curve)[kCurvePoints] = element<1>(records_.groups.Pgrups, g).Punts;
     const PrimitiveScope segments(GL_LINES);
     polyline_segments(curve, kCurvePoints);
@@ -50,7 +55,7 @@ void COpenGL_VORN_C::draw_marker_centres() {
     const Punt& c = centre(i + 1);
     return PointMark{c.X, c.Y, nullptr, static_cast<int16_t>(i + 1)};
   });
-  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
+  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups, nomsGrups);
 }
 
 void COpenGL_VORN_C::draw_dot_centres() {
@@ -65,8 +70,7 @@ void COpenGL_VORN_C::draw_dot_centres() {
     }
   }
   glColor3f(0, 0, 0);
-  // One dot needs no key.
-  if (nGrups >= 2) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
+  draw_region_colour_legend(*this, nGrups, nomsGrups);
 }
 
 }  // namespace plot

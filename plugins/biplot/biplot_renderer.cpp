@@ -36,14 +36,15 @@ void COpenGL_biplot::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
     const int32_t count = count_of(observations.long_);
     if (formes) {
       biplot::draw_observation_shapes(markers(), count, observation_i, marking);
-      biplot::draw_group_legend(*this, biplot::GroupLegend::Shapes, nGrups);
+      biplot::draw_group_legend(*this, biplot::GroupLegend::Shapes, nGrups, nomsGrups);
     } else {
       const auto colour = [&](int32_t i) {
         const float* c = element(observations.Punts, i).color;
         return Rgb{c[0], c[1], c[2]};
       };
       biplot::draw_observation_dots(markers(), count, observation_i, colour, kLift, marking);
-      if (nGrups != 0) biplot::draw_group_legend(*this, biplot::GroupLegend::Colours, nGrups);
+      if (nGrups != 0)
+        biplot::draw_group_legend(*this, biplot::GroupLegend::Colours, nGrups, nomsGrups);
     }
   }
   if (labels) biplot::draw_observation_numbers(*this, count_of(observations.long_), position);

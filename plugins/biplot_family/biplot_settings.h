@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/com/plugin_settings.h"
+#include "core/com/string_array.h"
 #include "core/render/boolean.h"
 
 namespace plot {
@@ -17,6 +18,8 @@ struct BiplotSettings {
   Boolean labels;        // true: every observation carries its number
   Boolean formes;        // true: black marker shapes by forma; false: dots in their own colour
   int16_t nGrups = 0;    // groups listed in the group legend
+  StringArray
+      nomsGrups;  // their names (1 To nGrups) in place of "Grup j"; the 3D renderer's from its file
   // The renderer's alone: part of its interface, read by no biplot drawing.
   double centreX = 0;
   double centreY = 0;
@@ -29,6 +32,7 @@ inline constexpr auto kBiplotSettings = settings_table(
     setting("labels", &BiplotSettings::labels), setting("formes", &BiplotSettings::formes),
     setting("nGrups", &BiplotSettings::nGrups),
     setting("centreX", &BiplotSettings::centreX, SettingOn::RendererOnly),
-    setting("centreY", &BiplotSettings::centreY, SettingOn::RendererOnly));
+    setting("centreY", &BiplotSettings::centreY, SettingOn::RendererOnly),
+    setting("nomsGrups", &BiplotSettings::nomsGrups));
 
 }  // namespace plot

@@ -91,10 +91,12 @@ void draw_observation_dots(const MarkerLists& markers, int32_t count,
   }
 }
 
-void draw_group_legend(Renderer& renderer, GroupLegend legend, int16_t groups) {
+void draw_group_legend(Renderer& renderer, GroupLegend legend, int16_t groups,
+                       const StringArray& names) {
   plot::draw_group_legend(
       renderer, kGroupLegend,
-      legend == GroupLegend::Shapes ? LegendSample::MarkerShape : LegendSample::ColourDot, groups);
+      legend == GroupLegend::Shapes ? LegendSample::MarkerShape : LegendSample::ColourDot, groups,
+      names);
 }
 
 void draw_observation_numbers(Renderer& renderer, int32_t count, const PointAt& at) {

@@ -56,8 +56,9 @@ enum class GroupLegend {
 };
 
 // The group legend at the upper right: group j's sample at (1, 1.08 - 0.08 j, 0) and
-// "Grup j " 0.05 to its right and 0.02 below. Nothing for `groups` of zero or less.
-void draw_group_legend(Renderer& renderer, GroupLegend legend, int16_t groups);
+// "Grup j " (or name j) 0.05 to its right and 0.02 below. Nothing for `groups` of zero or less.
+void draw_group_legend(Renderer& renderer, GroupLegend legend, int16_t groups,
+                       const StringArray& names);
 
 // Step 4: the number i + 1 of each observation in black, its text at (x - 0.02, y + 0.02, z).
 void draw_observation_numbers(Renderer& renderer, int32_t count, const PointAt& at);

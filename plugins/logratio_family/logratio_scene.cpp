@@ -12,12 +12,6 @@ constexpr float kPointSize = 5.0f;
 // In front of the axes of the plane, which lie at z = 0.
 constexpr float kCentreFront = 0.001f;
 
-constexpr LegendLayout kLegend{.origin = {1.2, 1.0, 0.0},
-                               .row_step = 0.08,
-                               .text_dx = 0.05,
-                               .text_dy = 0.02,
-                               .raster_at_sample = false};
-
 void draw_axes(const Rgb& third, int32_t x, int32_t y, int32_t z) {
   // The host may pass any 32-bit value: negated as floats, -2147483648 has a negative.
   const float fx = static_cast<float>(x);
@@ -59,13 +53,15 @@ void draw_logratio_scene(Renderer& renderer, const LogRatioScene& scene, int32_t
 
   if (scene.marks == ObservationMarks::GroupShapes) {
     draw_point_markers(renderer.markers(), scene.count, scene.observation);
-    draw_group_legend(renderer, kLegend, LegendSample::MarkerShape, scene.groups);
+    draw_group_legend(renderer, scene.legend, LegendSample::MarkerShape, scene.groups,
+                      scene.group_names);
     // The marker lists leave no point size of their own unless shape 3 was drawn: the
     // centre mark is set to the dots' size so it looks the same in both modes.
     set_point_size(kPointSize);
   } else {
     draw_point_dots(scene.count, kPointSize, scene.dot_front, scene.observation);
-    draw_group_legend(renderer, kLegend, LegendSample::ColourDot, scene.groups);
+    draw_group_legend(renderer, scene.legend, LegendSample::ColourDot, scene.groups,
+                      scene.group_names);
   }
 
   glColor3f(0, 0, 1);

@@ -27,7 +27,24 @@ struct LogRatioScene {
   double centre_x;
   double centre_y;
   int16_t groups;  // in the legend
+  const StringArray& group_names;
+  const LegendLayout& legend;
 };
+
+// The legend at the upper right, down from (1.2, 1) in rows 0.08 apart: a line of text in the
+// plane.
+inline constexpr LegendLayout kLogRatioLegend{.origin = {1.2, 1.0, 0.0},
+                                              .row_step = 0.08,
+                                              .text_dx = 0.05,
+                                              .text_dy = 0.02,
+                                              .raster_at_sample = false};
+// In space the default view (10 degrees, from a corner) shrinks 0.08 to less than a line of text,
+// so the rows go down by 0.13 there; the rest is the plane's layout.
+inline constexpr LegendLayout kLogRatio3dLegend{.origin = kLogRatioLegend.origin,
+                                                .row_step = 0.13,
+                                                .text_dx = kLogRatioLegend.text_dx,
+                                                .text_dy = kLogRatioLegend.text_dy,
+                                                .raster_at_sample = false};
 
 // DrawAxes after the rotations, for half-axes x, y and z: the axes, their names, the
 // observations with the legend of their groups, and the blue centre mark.

@@ -44,12 +44,13 @@ PointMark COpenGL_TD::point(int32_t i) const {
 void COpenGL_TD::draw_marker_points() {
   // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
   draw_point_markers(markers(), records_.points.long_, [this](int32_t i) { return point(i); });
-  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups);
+  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups, nomsGrups);
 }
 
 void COpenGL_TD::draw_colour_points() {
   draw_point_dots(records_.points.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
-  if (nGrups != 0) draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups);
+  if (nGrups != 0)
+    draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups, nomsGrups);
 }
 
 }  // namespace plot

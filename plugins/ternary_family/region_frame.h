@@ -17,4 +17,8 @@ void draw_region_frame(Renderer& renderer, const VertexLabels& labels);
 // The caption line under the triangle, printed as given.
 void draw_region_caption(Renderer& renderer, const std::string& caption);
 
+// The groups' colour legend of the region plots, in 5-pixel dots: only for two groups or more,
+// as one group needs no key.
+void draw_region_colour_legend(Renderer& renderer, int16_t groups, const StringArray& names);
+
 }  // namespace plot

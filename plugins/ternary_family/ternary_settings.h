@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/com/plugin_settings.h"
+#include "core/com/string_array.h"
 #include "core/render/boolean.h"
 
 namespace plot {
@@ -15,10 +16,12 @@ struct TernarySettings {
   std::string graella;  // "pc": components; "Error": nothing; anything else: the grid
   Boolean formes;       // marker shapes instead of coloured dots
   int16_t nGrups = 0;   // groups in the legend
+  StringArray
+      nomsGrups;  // their names (1 To nGrups) in place of "Grup j"; the tetrahedron's from its file
 };
 
 inline constexpr auto kTernarySettings = settings_table(
     setting("graella", &TernarySettings::graella), setting("formes", &TernarySettings::formes),
-    setting("nGrups", &TernarySettings::nGrups));
+    setting("nGrups", &TernarySettings::nGrups), setting("nomsGrups", &TernarySettings::nomsGrups));
 
 }  // namespace plot

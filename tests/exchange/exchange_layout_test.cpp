@@ -37,6 +37,7 @@ const Written kWritten[] = {
     {plot_tormin_data, {{61.5, 14, 12, 12.5, 1}}, "61.5,14,12,12.5,1\r\n"},
     {plot_quadrel_options, {{1, 3, "B", "A", "C"}}, "1,3,\"B\",\"A\",\"C\"\r\n"},
     {plot_quadrel_data, {{0.4330127018922193, 0.25, 0, 3}}, "0.4330127018922193,0.25,0,3\r\n"},
+    {plot_group_names, {{"Granit"}, {"Gneis, fosc"}}, "\"Granit\"\r\n\"Gneis, fosc\"\r\n"},
 };
 
 ExchangeValue read_field(LayoutReader& in, plot_exchange_type type) {

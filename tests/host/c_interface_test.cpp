@@ -40,8 +40,8 @@ const std::vector<Plugin>& plugins() {
       {"Tormin", "CDades_ALR_3D", "COpenGL_alr_3D", {"formes", "nGrups", "centreX", "centreY"}},
       {"ternary", "CDades_Ternary", "COpenGL_TD", {"graella", "formes", "nGrups"}},
       {"Quadrel", "CDades_Quadrel", "COpenGL_TD_3D", {"graella", "formes", "nGrups"}},
-      {"Vorn", "CDades_vorn", "COpenGL_VORN", {}},
-      {"Vornc", "CDades_VORN_C", "COpenGL_VORN_C", {"formes", "nGrups"}},
+      {"Vorn", "CDades_vorn", "COpenGL_VORN", {"nGrups"}},
+      {"Vornc", "CDades_VORN_C", "COpenGL_VORN_C", {"formes", "nGrups", "corbesColor"}},
   };
   return all;
 }
@@ -139,6 +139,29 @@ TEST(CInterface, PropertiesStartEmptyAndTakeWhatTheHostPuts) {
     plot_variant value{};
     EXPECT_EQ(l.get(data, "colour", &value, &error), 5);
     EXPECT_EQ(l.call(data, "show", nullptr, 0, nullptr, &error), 5);
+    l.release(data);
+  }
+}
+
+TEST(CInterface, GroupNamesComeBackWithTheirBounds) {
+  const plot_string names[] = {{"Gr\xc3\xa0nit", 7}, {"Marbre", 6}};
+  const plot_variant put = plot_variant_strings(1, 2, names);
+  for (const Plugin& p : plugins()) {
+    SCOPED_TRACE(p.name);
+    Loaded& l = loaded(p.name);
+    ASSERT_NE(l.handle, nullptr);
+    plot_object* data = nullptr;
+    plot_error error{};
+    ASSERT_EQ(l.create(p.data_class.c_str(), &data, &error), 0) << error.text;
+    ASSERT_EQ(l.put(data, "nomsGrups", &put, &error), 0) << error.text;
+    plot_variant got{};
+    ASSERT_EQ(l.get(data, "nomsGrups", &got, &error), 0) << error.text;
+    ASSERT_EQ(got.type, PLOT_STRINGS);
+    EXPECT_EQ(got.value.strings.lower, 1);
+    ASSERT_EQ(got.value.strings.upper, 2);
+    EXPECT_EQ(std::string(got.value.strings.items[0].data, 7), "Gr\xc3\xa0nit");
+    EXPECT_EQ(std::string(got.value.strings.items[1].data), "Marbre");
+    l.variant_clear(&got);
     l.release(data);
   }
 }

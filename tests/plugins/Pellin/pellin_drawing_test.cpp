@@ -171,5 +171,19 @@ TEST(PellinDrawing, TheHostsRecordAndNamesMayChangeOnceMostrarReturns) {
   EXPECT_GT(v.ink_between(1.02, -0.08, 1.3, 0.05), 20);
 }
 
+// Ninety-six glyph lists end at code 127: an accented name shows its accent as '?'.
+TEST(PellinDrawing, NameCharactersWithoutAGlyphShowAsQuestionMarks) {
+  const auto legend = [](const char* name) {
+    PellinViewer v;
+    v.data.nGrups = 1;
+    v.data.nomsGrups = StringArray(1, {name});
+    v.show();
+    return PellinViewer::picture().rgb;
+  };
+  const PixelBytes accented = legend("\u00e9t\u00e9");
+  EXPECT_TRUE(accented == legend("?t?"));
+  EXPECT_FALSE(accented == legend("ete"));
+}
+
 }  // namespace
 }  // namespace plot::testing

@@ -57,5 +57,18 @@ TEST(VornDrawing, EachRegionIsItsBranchesJoinedAtBothEnds) {
     EXPECT_EQ(v.seen_near(p.x, p.y, kBlack), p.black) << p.what;
 }
 
+TEST(VornDrawing, GroupsGivenGetTheConfidencePlotsColourLegend) {
+  for (const int16_t groups : {int16_t{0}, int16_t{2}}) {
+    VornViewer v;
+    v.set_region(1, {{0.3, 0.2}, {0.7, 0.2}}, {{0.3, 0.15}, {0.7, 0.15}});
+    v.regions().nNivells = 1;
+    v.data.nGrups = groups;
+    v.data.nomsGrups = StringArray(1, {"Marga", "Argila"});
+    v.show();
+    EXPECT_EQ(v.colour_at(1, 0.95), groups == 0 ? kWhite : kRed);
+    EXPECT_EQ(v.ink_between(1.03, 0.93, 1.3, 0.97) > 20, groups != 0);  // "Argila"
+  }
+}
+
 }  // namespace
 }  // namespace plot::testing

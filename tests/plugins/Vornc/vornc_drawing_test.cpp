@@ -53,5 +53,18 @@ TEST(VorncDrawing, CurveClosesOnItsFirstPoint) {
   EXPECT_TRUE(v.seen_near(0.5 + 0.06, 0.3 - 0.06, kBlack));
 }
 
+TEST(VorncDrawing, CurvesInTheGroupColoursOnlyOnRequest) {
+  for (const bool coloured : {false, true}) {
+    VorncViewer v;
+    v.data.nGrups = 2;
+    v.data.corbesColor = Boolean(coloured);
+    v.set_group(1, 0.35, 0.25, 0.08);
+    v.set_group(2, 0.65, 0.25, 0.08);
+    v.show();
+    EXPECT_TRUE(v.seen_near(0.43, 0.25, kBlack)) << coloured;  // group 1 is black either way
+    EXPECT_TRUE(v.seen_near(0.73, 0.25, coloured ? kRed : kBlack)) << coloured;
+  }
+}
+
 }  // namespace
 }  // namespace plot::testing

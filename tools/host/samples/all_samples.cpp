@@ -1,5 +1,6 @@
 #include "biplot_sample.h"
 #include "havrel_sample.h"
+#include "named_groups_sample.h"
 #include "pellin_sample.h"
 #include "quadrel_sample.h"
 #include "sample.h"
@@ -29,5 +30,6 @@ std::vector<Sample> all_samples() {
       {"Vorn", "regions", &show_vorn_regions},
       {"Vornc", "dots", &show_vornc_dots},
       {"Vornc", "markers", &show_vornc_markers},
+      {"ternary", "named-groups", &show_ternary_named_groups},
   };
 }
