@@ -71,6 +71,23 @@ void point_into(Display* x, ::Window window) {
   XTestFakeMotionEvent(x, DefaultScreen(x), a.x + a.width / 2, a.y + a.height / 2, 0);
 }
 
+// Whether the keyboard's focus is in `window` or one of its children (or follows the
+// pointer, which the caller has put there).
+bool has_focus(Display* x, ::Window window) {
+  ::Window focus = 0;
+  int revert = 0;
+  XGetInputFocus(x, &focus, &revert);
+  if (focus == PointerRoot) return true;
+  while (focus != 0 && focus != PointerRoot && focus != window) {
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(x, focus, &root, &parent, &children, &count) == 0) return false;
+    XFree(children);
+    focus = parent == root ? 0 : parent;
+  }
+  return focus == window;
+}
+
 // The window manager's close, as it asks a client.
 void ask_to_close(Display* x, ::Window window) {
   XEvent event{};
@@ -116,8 +133,11 @@ class DesktopWindow : public ::testing::Test {
       Display* x = testing::connect_display(std::getenv("DISPLAY"));
       const auto dialog_open = [x] { return top_level(x, "Save picture") != 0; };
       if (wait_until(dialog_open)) {
-        point_into(x, top_level(x, "Save picture"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));  // its focus settles
+        const ::Window dialog = top_level(x, "Save picture");
+        point_into(x, dialog);
+        // A loaded machine maps the dialog well before its entry takes keys.
+        wait_until([&] { return has_focus(x, dialog); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
         user(x);
         if (!wait_until([&] { return !dialog_open(); })) press(x, {XK_Escape});
       }
