@@ -119,6 +119,14 @@ void Renderer::glPrint(const std::string& s) {
   call_glyph_lists(glyph_base_, codes);
 }
 
+float Renderer::text_width(const std::string& s) const {
+  const GlyphSet& glyphs = process_glyphs(picture_scale_);
+  float width = 0;
+  for (const char c : glyph_codes(profile_.glyph_count, s))
+    width += glyphs.glyph(static_cast<uint8_t>(c)).advance;
+  return width;
+}
+
 void Renderer::set_clear_colour_from_code() {
   switch (colorf) {
     case 0:

@@ -41,6 +41,8 @@ class Renderer {
 
   Boolean Initialize(int32_t& hwnd, int32_t& hdc);
   void glPrint(const std::string& s);
+  // How far glPrint moves the raster position for `s`, in pixels of the picture.
+  float text_width(const std::string& s) const;
   void display();
   void OnSize(int32_t W, int32_t H);
   void SetViewPort();

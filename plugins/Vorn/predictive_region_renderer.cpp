@@ -7,8 +7,12 @@
 namespace plot {
 
 std::string predictive_caption(const Vector_VORN& regions) {
-  return "VORN Predictive Region. Alpha =  " + single_text(regions.VPVORN[1].alpha) + "   " +
-         single_text(regions.VPVORN[2].alpha) + "   " + single_text(regions.VPVORN[3].alpha) + " ";
+  // Only the regions drawn: a level left over in an unused entry would name a region that is
+  // not there. More than three regions is "Subscript out of range", as the drawing says.
+  std::string levels;
+  for (int32_t k = 1; k <= regions.nNivells; ++k)
+    levels += (k > 1 ? "   " : "") + single_text(element(regions.VPVORN, k).alpha);
+  return "VORN Predictive Region. Alpha =  " + levels + " ";
 }
 
 void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {

@@ -10,8 +10,8 @@
 
 namespace plot {
 
-// "VORN Predictive Region. Alpha =  " and the levels of regions 1 to 3, three blanks apart,
-// whatever the number of regions drawn.
+// "VORN Predictive Region. Alpha =  " and the levels of regions 1 to nNivells, three blanks
+// apart.
 std::string predictive_caption(const Vector_VORN& regions);
 
 // Nested predictive regions on the ternary frame: outline, vertex names, the caption with the

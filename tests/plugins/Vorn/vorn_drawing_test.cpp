@@ -8,16 +8,28 @@ namespace {
 
 constexpr double kTop = 0.866;
 
-TEST(VornCaption, NamesAllThreeLevelsWhateverIsDrawn) {
+struct CaptionCase {
+  int16_t regions;
+  const char* caption;
+};
+
+class VornCaption : public ::testing::TestWithParam<CaptionCase> {};
+
+// Only the levels of the regions drawn, whatever the unused entries hold.
+TEST_P(VornCaption, NamesTheLevelsOfTheRegionsDrawn) {
   Vector_VORN regions{};
-  regions.VPVORN[0].alpha = 0.5f;  // carried, never named
-  regions.VPVORN[1].alpha = 0.9f;
-  regions.VPVORN[2].alpha = 0.95f;
-  regions.VPVORN[3].alpha = 0.99f;
-  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   0.99 ");
-  regions.VPVORN[3].alpha = 1.0e-5f;
-  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   1E-05 ");
+  const float levels[] = {0.5f, 0.9f, 0.95f, 1.0e-5f};  // entry 0 is carried, never named
+  for (int k = 0; k < 4; ++k) regions.VPVORN[k].alpha = levels[k];
+  regions.nNivells = GetParam().regions;
+  EXPECT_EQ(predictive_caption(regions), GetParam().caption);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, VornCaption,
+    ::testing::Values(CaptionCase{0, "VORN Predictive Region. Alpha =   "},
+                      CaptionCase{1, "VORN Predictive Region. Alpha =  0.9 "},
+                      CaptionCase{2, "VORN Predictive Region. Alpha =  0.9   0.95 "},
+                      CaptionCase{3, "VORN Predictive Region. Alpha =  0.9   0.95   1E-05 "}));
 
 TEST(VornDrawing, NoRegionsLeaveOutlineNamesAndCaption) {
   VornViewer v;
