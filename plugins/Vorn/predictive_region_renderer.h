@@ -15,8 +15,8 @@ namespace plot {
 std::string predictive_caption(const Vector_VORN& regions);
 
 // Nested predictive regions on the ternary frame: outline, vertex names, the caption with the
-// levels, and each region as the closed curve of its two branches; the groups' colour legend
-// when the host gives groups. No points.
+// levels, and each region as the closed curve of its two branches; the host's observations as
+// dots in their own colours, and the groups' colour legend, when the host gives them.
 class COpenGL_VORN : public RendererOf<PluginKind::Vorn>,
                      public PredictiveRegionSettings,
                      public KeptRecords<PredictiveRegionRecords> {
