@@ -80,7 +80,9 @@ void draw_corner_names(Renderer& renderer, const CornerNames& names) {
     const double gap = kGapPixels * scale;
     const double dx = out.x >= 0 ? gap : -gap - renderer.text_width(text);
     const double dy = out.y >= 0 ? -height : 0;
-    glBitmap(0, 0, 0, 0, static_cast<GLfloat>(dx), static_cast<GLfloat>(dy), nullptr);
+    // An empty one-pixel bitmap: Mesa's display lists drop the move of a bitmap without pixels.
+    static constexpr GLubyte kNoPixel[4] = {};
+    glBitmap(1, 1, 0, 0, static_cast<GLfloat>(dx), static_cast<GLfloat>(dy), kNoPixel);
     renderer.glPrint(text);
   }
 }

@@ -55,7 +55,8 @@ TEST(QuadrelDrawing, AnEdgeFollowsOneRotationPress) {
 }
 
 // A six-value options file names B, A, C and D, each at its corner after a turn: the picture
-// with one name differs from the one with none only around that corner.
+// with one name differs from the one with none only around that corner, on its side away from
+// the body.
 TEST(QuadrelDrawing, SixValuesPutEachNameAtItsCornerAfterATurn) {
   const Vec3 corners[] = {kB, kA, kC, kD};
   const auto turned = [&](const std::array<std::string, 4>& names, WindowPoint* seen) {
@@ -73,21 +74,25 @@ TEST(QuadrelDrawing, SixValuesPutEachNameAtItsCornerAfterATurn) {
   };
   WindowPoint seen[4];
   const Image unnamed = turned({"", "", "", ""}, seen);
+  const double middle_x = (seen[0].x + seen[1].x + seen[2].x + seen[3].x) / 4;
   for (std::size_t i = 0; i < 4; ++i) {
     std::array<std::string, 4> names{"", "", "", ""};
-    names[i] = "W";
+    names[i] = "WW";
     const Image named = turned(names, nullptr);
     int near = 0;
     int far = 0;
+    double side = 0;
     for (int32_t y = 0; y < named.height; ++y)
       for (int32_t x = 0; x < named.width; ++x) {
         if (std::equal(named.pixel(x, y), named.pixel(x, y) + 3, unnamed.pixel(x, y))) continue;
         const double dx = x - seen[i].x;
         const double dy = (named.height - 1 - y) - seen[i].y;
-        ++(std::hypot(dx, dy) < 70 ? near : far);
+        ++(std::hypot(dx, dy) < 100 ? near : far);
+        side += dx;
       }
     EXPECT_GT(near, 40) << "name " << i + 1;
     EXPECT_EQ(far, 0) << "name " << i + 1;
+    EXPECT_GT(side * (seen[i].x - middle_x), 0) << "name " << i + 1;
   }
 }
 
