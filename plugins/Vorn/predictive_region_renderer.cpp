@@ -20,9 +20,9 @@ void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   const TernaryFrameScope frame;
   draw_region_frame(*this, records_.coor);
   draw_region_caption(*this, predictive_caption(records_.regions));
+  draw_regions();
   // Without marker shapes of its own the plot shows the observations as dots.
   records_.observations.draw(false, markers());
-  draw_regions();
   draw_region_colour_legend(*this, nGrups, nomsGrups);
 }
 

@@ -21,12 +21,12 @@ void COpenGL_VORN_C::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   const TernaryFrameScope frame;
   draw_region_frame(*this, records_.coor);
   draw_region_caption(*this, confidence_caption(records_.alpha));
-  records_.observations.draw(formes, markers());
   draw_curves();
   if (formes)
     draw_marker_centres();
   else
     draw_dot_centres();
+  records_.observations.draw(formes, markers());
 }
 
 const Punt& COpenGL_VORN_C::centre(int32_t group) {

@@ -19,7 +19,7 @@ void draw_observations(const Vector_Punts& points, Boolean formes, const MarkerL
 class KeptObservations {
  public:
   void copy(const Vector_Punts* from);
-  // Under the curves, when there are any.
+  // Drawn after the curves at the same depth, so that the curves stay on top where they meet.
   void draw(Boolean formes, const MarkerLists& markers) const;
   const Vector_Punts* points() const { return points_.get(); }
 

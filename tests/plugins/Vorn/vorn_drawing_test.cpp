@@ -83,21 +83,23 @@ TEST(VornDrawing, GroupsGivenGetTheConfidencePlotsColourLegend) {
 }
 
 // The host's observations as dots in their own colours at the ternary diagram's depth, inside
-// the region and outside it alike; the curve is still drawn.
+// the region and outside it alike, and under the curve where one lies on it.
 TEST(VornDrawing, ObservationsAreDotsInsideAndOutsideTheRegion) {
   VornViewer v;
   v.set_region(1, {{0.3, 0.2}, {0.5, 0.4}, {0.7, 0.2}}, {{0.3, 0.2}, {0.5, 0.1}, {0.7, 0.2}});
   v.regions().nNivells = 1;
   v.observations = std::make_unique<Vector_Punts>();
-  v.observations->long_ = 2;
+  v.observations->long_ = 3;
   v.observations->Punts[0] = {0.5, 0.22, {1, 0, 0}, 3};  // inside
   v.observations->Punts[1] = {0.8, 0.5, {0, 0, 1}, 3};   // outside
-  v.observations->Punts[2] = {0.2, 0.5, {0, 1, 0}, 3};   // beyond long
+  v.observations->Punts[2] = {0.5, 0.1, {1, 0, 0}, 3};   // on the second branch
+  v.observations->Punts[3] = {0.2, 0.5, {0, 1, 0}, 3};   // beyond long
   v.show();
   EXPECT_EQ(v.colour_at(0.5, 0.22), kRed);
   EXPECT_EQ(v.colour_at(0.8, 0.5), kBlue);
   EXPECT_EQ(v.colour_at(0.2, 0.5), kWhite);
   EXPECT_TRUE(v.seen_near(0.6, 0.3, kBlack));
+  EXPECT_TRUE(v.seen_near(0.5, 0.1, kBlack));
 }
 
 }  // namespace
