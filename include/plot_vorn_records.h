@@ -5,10 +5,11 @@
  *
  * mostrar(VPVORNt, coor [, VPt]): the optional third argument is the observations, a
  * Vector_Punts of plot_ternary_records.h (PLOT_VECTOR_PUNTS_NAME) as the ternary plug-in takes
- * it: points 0 to long_ - 1, each a dot of 5 pixels in its own Color (forma is not read), at the
- * ternary diagram's data depth, with the curves on top where they cross. A long_ outside 0 to
- * 501 is 9 "Subscript out of range" from mostrar and no window. Left out, the plot is as
- * before. The caption names the levels of regions 1 to nNivells. */
+ * it: points 0 to long_ - 1, each a dot of 5 pixels in its own Color at the ternary diagram's
+ * data depth, or, with the Boolean property `formes` set on CDades_vorn, the black marker of its
+ * forma (1 to 10, other values nothing); the curves stay on top where they cross. A long_ outside 0
+ * to 501 is 9 "Subscript out of range" from mostrar and no window. Left out, the plot is as before.
+ * The caption names the levels of regions 1 to nNivells. */
 #ifndef PLOT_VORN_RECORDS_H
 #define PLOT_VORN_RECORDS_H
 

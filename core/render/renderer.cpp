@@ -100,7 +100,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
   m_fieldOfView = profile_.field_of_view;
 
   if (!load_exchange_data()) return false;
-  if (profile_.has_markers) InitializeForms();
+  if (profile_.has_markers || wants_marker_shapes()) InitializeForms();
   DrawWorld();
   return true;
 }

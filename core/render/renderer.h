@@ -73,6 +73,9 @@ class Renderer {
   // Step 15 of Initialize in the 3D plug-ins: reads the exchange files; false after a
   // reported missing file.
   virtual bool load_exchange_data() { return true; }
+  // A plot whose profile has no marker shapes may want them for what the host handed it; asked
+  // in Initialize, after the records and settings.
+  virtual bool wants_marker_shapes() const { return false; }
 
   // Makes this renderer's context current; false when it has none.
   bool make_current();

@@ -21,9 +21,13 @@ void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   draw_region_frame(*this, records_.coor);
   draw_region_caption(*this, predictive_caption(records_.regions));
   draw_regions();
-  // Without marker shapes of its own the plot shows the observations as dots.
-  records_.observations.draw(false, markers());
+  records_.observations.draw(formes, markers());
   draw_region_colour_legend(*this, nGrups, nomsGrups);
+}
+
+bool COpenGL_VORN::wants_marker_shapes() const {
+  // Only then: the lists of a plot without them would renumber its world list for nothing.
+  return formes && records_.observations.points() != nullptr;
 }
 
 void COpenGL_VORN::draw_regions() {

@@ -102,5 +102,16 @@ TEST(VornDrawing, ObservationsAreDotsInsideAndOutsideTheRegion) {
   EXPECT_TRUE(v.seen_near(0.5, 0.1, kBlack));
 }
 
+// With `formes` the plot makes the marker shapes it otherwise lacks: black, by forma.
+TEST(VornDrawing, ObservationsAreMarkersByFormaWithFormes) {
+  VornViewer v;
+  v.data.formes = Boolean(true);
+  v.observations = std::make_unique<Vector_Punts>();
+  v.observations->long_ = 1;
+  v.observations->Punts[0] = {0.8, 0.5, {1, 0, 0}, 3};
+  v.show();
+  EXPECT_EQ(v.colour_at(0.8, 0.5), kBlack);
+}
+
 }  // namespace
 }  // namespace plot::testing
