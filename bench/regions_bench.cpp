@@ -27,7 +27,7 @@ std::unique_ptr<plot::Renderer> vorn() {
   }
   plot::StringArray coor(1, {"A", "B", "C"});
   auto renderer = std::make_unique<plot::COpenGL_VORN>();
-  renderer->Passar_Punts(*regions, coor);
+  renderer->Passar_Punts(*regions, coor, nullptr);
   return renderer;
 }
 
@@ -45,7 +45,7 @@ std::unique_ptr<plot::Renderer> vornc(bool formes) {
   groups->alpha = {"0.95", 4};
   plot::StringArray coor(1, {"A", "B", "C"});
   auto renderer = std::make_unique<plot::COpenGL_VORN_C>();
-  renderer->Passar_Punts(*groups, coor);
+  renderer->Passar_Punts(*groups, coor, nullptr);
   renderer->formes = plot::Boolean(formes);
   renderer->nGrups = 10;
   return renderer;

@@ -46,6 +46,7 @@ typedef struct plot_exchange_file {
   int32_t most_rows;
   const plot_exchange_field* fields; /* of one row */
   int32_t field_count;
+  int32_t optional_fields; /* a one-row file's last fields that may be left out, all or none */
 } plot_exchange_file;
 
 #ifdef __cplusplus
@@ -53,8 +54,10 @@ typedef struct plot_exchange_file {
 #else
 #define PLOT_EXCHANGE_TABLE static const __attribute__((unused))
 #endif
-#define PLOT_EXCHANGE_FIELDS(array) \
-  .fields = array, .field_count = (int32_t)(sizeof array / sizeof array[0])
+#define PLOT_EXCHANGE_FIELDS_OPTIONAL(array, optional)                       \
+  .fields = array, .field_count = (int32_t)(sizeof array / sizeof array[0]), \
+  .optional_fields = optional
+#define PLOT_EXCHANGE_FIELDS(array) PLOT_EXCHANGE_FIELDS_OPTIONAL(array, 0)
 
 /* Havrel, the 3D biplot: four files in this order; the points only when `observation`. */
 
@@ -136,19 +139,26 @@ PLOT_EXCHANGE_TABLE plot_exchange_file plot_tormin_data = {
     .most_rows = PLOT_MAX_3D_OBSERVATIONS,
     PLOT_EXCHANGE_FIELDS(plot_tormin_data_fields)};
 
-/* Quadrel, the tetrahedron: the options, then the data. */
+/* Quadrel, the tetrahedron: the options, then the data.
+ *
+ * The names of the corners: label 1 names B, the top corner of the unturned picture (0,
+ * 1.1547005, 0); label 2 names A, the lower left (0, 0, 0); label 3 names C, the right (0.8660254,
+ * 0.5, 0). With five values they stand where the ternary diagram has its names. The sixth value,
+ * label 4, names D, the apex (0.28867513, 0.5, 1), and puts every name at its corner, just
+ * outside the body, turning with it; "" there leaves D unnamed but still moves the others. */
 
 PLOT_EXCHANGE_TABLE plot_exchange_field plot_quadrel_options_fields[] = {
     {"mode", PLOT_EXCHANGE_INTEGER, 0}, /* 2 shapes, else dots */
     {"nGrups", PLOT_EXCHANGE_INTEGER, 0},
-    {"label 1", PLOT_EXCHANGE_STRING, 0}, /* the vertices' names */
+    {"label 1", PLOT_EXCHANGE_STRING, 0}, /* the vertices' names: B, A, C */
     {"label 2", PLOT_EXCHANGE_STRING, 0},
-    {"label 3", PLOT_EXCHANGE_STRING, 1}};
+    {"label 3", PLOT_EXCHANGE_STRING, 1},
+    {"label 4", PLOT_EXCHANGE_STRING, 1}}; /* optional: D, and the names at their corners */
 PLOT_EXCHANGE_TABLE plot_exchange_file plot_quadrel_options = {
     .name = "\\opcionsTernary.qvm",
     .rows = PLOT_EXCHANGE_ONE_ROW,
     .most_rows = 1,
-    PLOT_EXCHANGE_FIELDS(plot_quadrel_options_fields)};
+    PLOT_EXCHANGE_FIELDS_OPTIONAL(plot_quadrel_options_fields, 1)};
 
 /* One point in the tetrahedron's frame and its group. */
 PLOT_EXCHANGE_TABLE plot_exchange_field plot_quadrel_data_fields[] = {
@@ -177,5 +187,6 @@ PLOT_EXCHANGE_TABLE plot_exchange_file plot_group_names = {
     PLOT_EXCHANGE_FIELDS(plot_group_names_fields)};
 
 #undef PLOT_EXCHANGE_FIELDS
+#undef PLOT_EXCHANGE_FIELDS_OPTIONAL
 
 #endif

@@ -123,6 +123,9 @@ PLOT_API int32_t plot_get(plot_object* object, const char* property, plot_varian
                           plot_error* error);
 PLOT_API int32_t plot_put(plot_object* object, const char* property, const plot_variant* value,
                           plot_error* error);
+/* A method takes its arguments in order; a wrong count is 5 "Wrong number of arguments". A
+ * method's last record arguments may be optional (Vorn's and Vornc's mostrar): left out, or
+ * passed as a PLOT_EMPTY variant, they are none. */
 PLOT_API int32_t plot_call(plot_object* object, const char* method, const plot_variant* arguments,
                            int32_t count, plot_variant* result, plot_error* error);
 PLOT_API void plot_variant_clear(plot_variant* value);

@@ -1,5 +1,6 @@
 /* The records a host hands to the ternary plug-in's mostrar, by reference. The tetrahedron
- * plug-in keeps its data in the same records. Arrays keep their fixed bounds: Punts(0 To 500)
+ * plug-in keeps its data in the same records, and the region plug-ins (Vorn, Vornc) take a
+ * Vector_Punts as their optional observations. Arrays keep their fixed bounds: Punts(0 To 500)
  * is Punts[501].
  *
  * `long` is a C keyword, so the count fields are spelled `long_`. */

@@ -1,7 +1,15 @@
 /* The record a host hands to the predictive-region plug-in's mostrar, by reference: up to three
  * nested regions in the plane of the ternary frame, each a closed curve given as two branches
  * that the plug-in joins at both ends. Arrays keep their fixed bounds: Punts1(0 To 100) is
- * Punts1[101]. */
+ * Punts1[101].
+ *
+ * mostrar(VPVORNt, coor [, VPt]): the optional third argument is the observations, a
+ * Vector_Punts of plot_ternary_records.h (PLOT_VECTOR_PUNTS_NAME) as the ternary plug-in takes
+ * it: points 0 to long_ - 1, each a dot of 5 pixels in its own Color at the ternary diagram's
+ * data depth, or, with the Boolean property `formes` set on CDades_vorn, the black marker of its
+ * forma (1 to 10, other values nothing); the curves stay on top where they cross. A long_ outside 0
+ * to 501 is 9 "Subscript out of range" from mostrar and no window. Left out, the plot is as before.
+ * The caption names the levels of regions 1 to nNivells. */
 #ifndef PLOT_VORN_RECORDS_H
 #define PLOT_VORN_RECORDS_H
 

@@ -3,6 +3,13 @@
  * the level as text. Arrays declared 1 To N are stored from C index 0: Punts(1 To 60) is
  * Punts[60], Punts(d) is Punts[d - 1].
  *
+ * mostrar(VPVORNt, coor [, VPt]): the optional third argument is the observations, a
+ * Vector_Punts of plot_ternary_records.h (PLOT_VECTOR_PUNTS_NAME), drawn as the ternary plug-in
+ * draws its points: with `formes` each the black marker of its forma (1 to 10, other values
+ * nothing), else a dot of 5 pixels in its own Color; the curves and centres stay on top. A
+ * long_ outside 0 to 501 is 9 "Subscript out of range" from mostrar and no window. Left out,
+ * the plot is as before.
+ *
  * The level `alpha` is a plot_string: the host points it at its own UTF-8 bytes and gives their
  * length ({NULL, 0} is the empty text). The plug-in copies the bytes while mostrar runs, so the
  * host may free the record and the text as soon as mostrar returns. */

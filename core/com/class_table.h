@@ -81,20 +81,46 @@ concept Record = std::is_class_v<T> && requires {
 };
 
 // The storage an argument lives in for the call: a converted value, or the host's record.
+// `v` is null only for an optional argument the host left out.
 template <typename Param>
 struct Argument {
   using Value = std::remove_cvref_t<Param>;
-  explicit Argument(const plot_variant& v) : value(from_variant<Value>(v)) {}
+  explicit Argument(const plot_variant* v) : value(from_variant<Value>(*v)) {}
   Value& get() { return value; }
   Value value;
 };
 
 template <Record R>
 struct Argument<R&> {
-  explicit Argument(const plot_variant& v) : record(as_record<R>(v)) {}
+  explicit Argument(const plot_variant* v) : record(as_record<R>(*v)) {}
   R& get() { return record; }
   R& record;
 };
+
+// A record taken by pointer is optional: left out, or passed as an empty variant, it is null.
+template <typename Param>
+inline constexpr bool kOptional = false;
+template <Record R>
+inline constexpr bool kOptional<const R*> = true;
+
+template <Record R>
+struct Argument<const R*> {
+  explicit Argument(const plot_variant* v)
+      : record(v == nullptr || variant_tag(*v) == PLOT_EMPTY ? nullptr : &as_record<R>(*v)) {}
+  const R*& get() { return record; }
+  const R* record;
+};
+
+// How many arguments a host must pass: optional ones come last.
+template <typename... Params>
+constexpr std::size_t required_arguments() {
+  constexpr bool optional[] = {kOptional<Params>..., false};
+  std::size_t required = sizeof...(Params);
+  while (required > 0 && optional[required - 1]) --required;
+  for (std::size_t i = 0; i < required; ++i)
+    if (optional[i]) throw "an optional argument before a required one";
+  return required;
+}
 
 template <typename Result>
 plot_variant to_result(Result&& value) {
@@ -130,7 +156,9 @@ class ClassBuilder {
     static_assert(std::is_base_of_v<Base, C>);
     entry_.methods.push_back(
         {std::move(name), [function](void* self, std::span<const plot_variant> arguments) {
-           if (arguments.size() != sizeof...(Params)) raise_wrong_argument_count();
+           constexpr std::size_t required = detail::required_arguments<Params...>();
+           if (arguments.size() < required || arguments.size() > sizeof...(Params))
+             raise_wrong_argument_count();
            return call(static_cast<C*>(self), function, arguments,
                        std::index_sequence_for<Params...>{});
          }});
@@ -145,7 +173,8 @@ class ClassBuilder {
                            [[maybe_unused]] std::span<const plot_variant> arguments,
                            std::index_sequence<I...>) {
     // Arguments are converted left to right before the call, as the host does.
-    std::tuple<detail::Argument<Params>...> converted{detail::Argument<Params>(arguments[I])...};
+    std::tuple<detail::Argument<Params>...> converted{
+        detail::Argument<Params>(I < arguments.size() ? &arguments[I] : nullptr)...};
     if constexpr (std::is_void_v<Result>) {
       (self->*function)(std::get<I>(converted).get()...);
       return empty_variant();

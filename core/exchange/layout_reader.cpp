@@ -36,6 +36,16 @@ bool LayoutReader::at_end() {
   return in_.at_end();
 }
 
+bool LayoutReader::optional_fields_follow() {
+  if (layout_.rows != PLOT_EXCHANGE_ONE_ROW || rows_ != 0 ||
+      field_ != layout_.field_count - layout_.optional_fields || layout_.optional_fields == 0)
+    fault("an optional test away from its optional fields");
+  if (!in_.at_end()) return true;
+  field_ = 0;
+  ++rows_;
+  return false;
+}
+
 void LayoutReader::check_finished() const {
   if (field_ != 0) fault("a row left short");
   if (layout_.rows == PLOT_EXCHANGE_ONE_ROW && rows_ != 1) fault("its one row not read");

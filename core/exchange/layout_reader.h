@@ -24,6 +24,9 @@ class LayoutReader {
   std::string read_string();
   // Only between rows.
   bool at_end();
+  // At the first of a one-row file's optional fields: whether the file goes on with them. When
+  // it does not, the row ends here.
+  bool optional_fields_follow();
 
   // Throws unless whole rows were read, and exactly one of a one-row file.
   void check_finished() const;

@@ -69,7 +69,7 @@ constexpr std::array<PluginProfile, kPluginCount> kProfiles = {{
      true, 224, 25, kEyeNear, 5, 5, true, kGrey, int16_t{4}, kNone, true, 8, false, 5, true, kKeep,
      layout(13755, 705, 240, kTd3DButtons, kTabTd3D)},
     {PluginKind::Vorn, "Vorn", "CDades_vorn", "COpenGL_VORN", "VORN", "VORN_Predictive",
-     false, 96, 25, kEyeNear, 0, 0, false, kWhite, int16_t{1}, int16_t{0}, false, 0, false, 5, false, kRelease,
+     false, 96, 25, kEyeNear, 0, 0, false, kWhite, int16_t{1}, int16_t{0}, false, 8, false, 5, false, kRelease,
      layout(13770, 630, 345, kVornButtons, kTab2D)},
     {PluginKind::Vornc, "Vornc", "CDades_VORN_C", "COpenGL_VORN_C", "VORN_C", "VORN_Confidence",
      false, 96, 25, kEyeNear, 0, 0, false, kWhite, int16_t{1}, int16_t{0}, true, 8, false, 5, true, kRelease,

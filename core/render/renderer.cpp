@@ -100,7 +100,7 @@ Boolean Renderer::Initialize(int32_t& hwnd, int32_t& hdc) {
   m_fieldOfView = profile_.field_of_view;
 
   if (!load_exchange_data()) return false;
-  if (profile_.has_markers) InitializeForms();
+  if (profile_.has_markers || wants_marker_shapes()) InitializeForms();
   DrawWorld();
   return true;
 }
@@ -117,6 +117,14 @@ void Renderer::glPrint(const std::string& s) {
     if (!drawn.empty()) add_page_text(drawn, kGlyphEmPixels * picture_scale_);
   }
   call_glyph_lists(glyph_base_, codes);
+}
+
+float Renderer::text_width(const std::string& s) const {
+  const GlyphSet& glyphs = process_glyphs(picture_scale_);
+  float width = 0;
+  for (const char c : glyph_codes(profile_.glyph_count, s))
+    width += glyphs.glyph(static_cast<uint8_t>(c)).advance;
+  return width;
 }
 
 void Renderer::set_clear_colour_from_code() {

@@ -41,6 +41,8 @@ class Renderer {
 
   Boolean Initialize(int32_t& hwnd, int32_t& hdc);
   void glPrint(const std::string& s);
+  // How far glPrint moves the raster position for `s`, in pixels of the picture.
+  float text_width(const std::string& s) const;
   void display();
   void OnSize(int32_t W, int32_t H);
   void SetViewPort();
@@ -71,6 +73,9 @@ class Renderer {
   // Step 15 of Initialize in the 3D plug-ins: reads the exchange files; false after a
   // reported missing file.
   virtual bool load_exchange_data() { return true; }
+  // A plot whose profile has no marker shapes may want them for what the host handed it; asked
+  // in Initialize, after the records and settings.
+  virtual bool wants_marker_shapes() const { return false; }
 
   // Makes this renderer's context current; false when it has none.
   bool make_current();

@@ -19,6 +19,8 @@ void COpenGL_TD_3D::read_options(LayoutReader& in) {
   nGrups = in.read_int16();
   // Shown at the label positions; without them every tetrahedron had empty labels.
   for (int32_t i = 1; i <= 3; ++i) records_.coor(i) = in.read_string();
+  // Files without it, the older ones, keep their names where they always stood.
+  if (in.optional_fields_follow()) fourth_name_ = in.read_string();
 }
 
 void COpenGL_TD_3D::read_points(LayoutReader& in) {

@@ -8,19 +8,11 @@
 #include "core/errors/runtime_error.h"
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"
+#include "tetrahedron_corners.h"
+#include "tetrahedron_frame.h"
 
 namespace plot {
 namespace {
-
-struct Vertex {
-  float x, y, z;
-};
-
-// Single-precision 2/sqrt 3, sqrt 3/2 and sqrt 3/6: hosts place their points in this frame.
-constexpr Vertex kA{.x = 0, .y = 0, .z = 0};
-constexpr Vertex kB{.x = 0, .y = 1.1547005f, .z = 0};
-constexpr Vertex kC{.x = 0.8660254f, .y = 0.5f, .z = 0};
-constexpr Vertex kD{.x = 0.28867513f, .y = 0.5f, .z = 1};
 
 struct Edge {
   Vertex from, to;
@@ -75,7 +67,10 @@ void COpenGL_TD_3D::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   Renderer::DrawAxes(x, y, z);
   const TernaryFrameScope frame;
   draw_edges();
-  draw_vertex_labels(*this, records_.coor, kTernaryLabelPlaces);
+  if (fourth_name_)
+    draw_corner_names(*this, {records_.coor(1), records_.coor(2), records_.coor(3), *fourth_name_});
+  else
+    draw_vertex_labels(*this, records_.coor, kTernaryLabelPlaces);
   // The points keep their own depth: nothing is lifted in front of the edges.
   if (display_mode_ == kMarkerMode) {
     draw_point_markers(markers(), count_, [this](int32_t r) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/com/string_array.h"
@@ -29,7 +30,9 @@ inline constexpr int32_t kMaxTetrahedronPoints = PLOT_MAX_3D_OBSERVATIONS;
 using TetrahedronTable = FixedArray<TetrahedronPoint, 0, kMaxTetrahedronPoints - 1>;
 
 // The tetrahedron: its six edges, the three vertex labels, the points of the data file as
-// markers or coloured dots, and the group legend of the ternary diagram. Everything it shows
+// markers or coloured dots, and the group legend of the ternary diagram. The names stand where
+// the ternary diagram has them, or, when the options file names the fourth corner, each at its
+// corner. Everything it shows
 // comes from the two exchange files its Initialize reads.
 // Passar_Punts is the ternary diagram's; nothing in this plug-in calls it, but a host may, and
 // the names it gives replace those of the options file from the next compile on.
@@ -44,6 +47,8 @@ class COpenGL_TD_3D : public RendererOf<PluginKind::Quadrel>,
   int16_t display_mode() const { return display_mode_; }
   int16_t record_count() const { return count_; }
   const TetrahedronPoint& record(int32_t r) const { return (*table_)(r); }
+  // The options file's sixth value: with it every name stands at its corner.
+  const std::optional<std::string>& fourth_name() const { return fourth_name_; }
 
  protected:
   bool load_exchange_data() override;
@@ -54,6 +59,7 @@ class COpenGL_TD_3D : public RendererOf<PluginKind::Quadrel>,
 
   int16_t display_mode_ = 0;
   int16_t count_ = 0;
+  std::optional<std::string> fourth_name_;
   std::unique_ptr<TetrahedronTable> table_ = std::make_unique<TetrahedronTable>();
 };
 

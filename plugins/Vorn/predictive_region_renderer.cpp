@@ -7,8 +7,12 @@
 namespace plot {
 
 std::string predictive_caption(const Vector_VORN& regions) {
-  return "VORN Predictive Region. Alpha =  " + single_text(regions.VPVORN[1].alpha) + "   " +
-         single_text(regions.VPVORN[2].alpha) + "   " + single_text(regions.VPVORN[3].alpha) + " ";
+  // Only the regions drawn: a level left over in an unused entry would name a region that is
+  // not there. More than three regions is "Subscript out of range", as the drawing says.
+  std::string levels;
+  for (int32_t k = 1; k <= regions.nNivells; ++k)
+    levels += (k > 1 ? "   " : "") + single_text(element(regions.VPVORN, k).alpha);
+  return "VORN Predictive Region. Alpha =  " + levels + " ";
 }
 
 void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
@@ -17,7 +21,13 @@ void COpenGL_VORN::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
   draw_region_frame(*this, records_.coor);
   draw_region_caption(*this, predictive_caption(records_.regions));
   draw_regions();
+  records_.observations.draw(formes, markers());
   draw_region_colour_legend(*this, nGrups, nomsGrups);
+}
+
+bool COpenGL_VORN::wants_marker_shapes() const {
+  // Only then: the lists of a plot without them would renumber its world list for nothing.
+  return formes && records_.observations.points() != nullptr;
 }
 
 void COpenGL_VORN::draw_regions() {

@@ -4,6 +4,7 @@
 
 #include "core/com/plugin_settings.h"
 #include "core/com/string_array.h"
+#include "core/render/boolean.h"
 
 namespace plot {
 
@@ -12,10 +13,12 @@ namespace plot {
 struct PredictiveRegionSettings {
   int16_t nGrups = 0;     // groups in the colour legend, as the confidence plot lists them
   StringArray nomsGrups;  // their names (1 To nGrups) in place of "Grup j"
+  Boolean formes;         // the observations as black markers by forma instead of dots
 };
 
 inline constexpr auto kPredictiveRegionSettings =
     settings_table(setting("nGrups", &PredictiveRegionSettings::nGrups),
-                   setting("nomsGrups", &PredictiveRegionSettings::nomsGrups));
+                   setting("nomsGrups", &PredictiveRegionSettings::nomsGrups),
+                   setting("formes", &PredictiveRegionSettings::formes));
 
 }  // namespace plot

@@ -26,6 +26,7 @@ void COpenGL_VORN_C::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
     draw_marker_centres();
   else
     draw_dot_centres();
+  records_.observations.draw(formes, markers());
 }
 
 const Punt& COpenGL_VORN_C::centre(int32_t group) {

@@ -15,7 +15,8 @@ std::string confidence_caption(const std::string& alpha);
 
 // Per-group confidence regions on the ternary frame: outline, vertex names, the caption, each
 // group's closed 60-point curve, and the centres as the group's marker shape or as a dot in the
-// group's colour, with the group legend.
+// group's colour, with the group legend; under the curves, the host's observations when it
+// gives them, as the ternary diagram draws its points.
 class COpenGL_VORN_C : public RendererOf<PluginKind::Vornc>,
                        public ConfidenceRegionSettings,
                        public KeptRecords<ConfidenceRegionRecords> {

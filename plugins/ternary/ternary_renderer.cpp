@@ -2,8 +2,8 @@
 
 #include "core/render/gl_scope.h"
 #include "core/render/group_legend.h"
-#include "core/render/point_marks.h"
 #include "core/text/number_text.h"
+#include "plugins/ternary_family/observations.h"
 #include "plugins/ternary_family/ternary_frame.h"
 
 namespace plot {
@@ -30,26 +30,10 @@ void COpenGL_TD::DrawAxes(int32_t& x, int32_t& y, int32_t& z) {
       draw_grid();
       break;
   }
+  draw_observations(records_.points, formes, markers());
   if (formes)
-    draw_marker_points();
-  else
-    draw_colour_points();
-}
-
-PointMark COpenGL_TD::point(int32_t i) const {
-  const Punt& p = element(records_.points.Punts, i);
-  return {p.X, p.Y, p.Color, p.forma};
-}
-
-void COpenGL_TD::draw_marker_points() {
-  // 32-bit counts: a count of -32768 draws nothing rather than overflowing.
-  draw_point_markers(markers(), records_.points.long_, [this](int32_t i) { return point(i); });
-  draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups, nomsGrups);
-}
-
-void COpenGL_TD::draw_colour_points() {
-  draw_point_dots(records_.points.long_, 5, 0.001f, [this](int32_t i) { return point(i); });
-  if (nGrups != 0)
+    draw_group_legend(*this, kTernaryLegend, LegendSample::MarkerShape, nGrups, nomsGrups);
+  else if (nGrups != 0)
     draw_group_legend(*this, kTernaryLegend, LegendSample::ColourDot, nGrups, nomsGrups);
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "core/render/kept_records.h"
-#include "core/render/point_marks.h"
 #include "core/render/renderer.h"
 #include "plugins/ternary_family/ternary_records.h"
 #include "plugins/ternary_family/ternary_settings.h"
@@ -25,9 +24,6 @@ class COpenGL_TD : public RendererOf<PluginKind::ternary>,
 
   void draw_components();
   void draw_grid();
-  void draw_marker_points();
-  void draw_colour_points();
-  PointMark point(int32_t i) const;
 };
 
 }  // namespace plot

@@ -36,6 +36,7 @@ const Written kWritten[] = {
      "\"ALR\",2,3\r\n\"ln(a/d)\"\r\n\"ln(b/d)\"\r\n\"ln(c/d)\"\r\n"},
     {plot_tormin_data, {{61.5, 14, 12, 12.5, 1}}, "61.5,14,12,12.5,1\r\n"},
     {plot_quadrel_options, {{1, 3, "B", "A", "C"}}, "1,3,\"B\",\"A\",\"C\"\r\n"},
+    {plot_quadrel_options, {{1, 3, "B", "A", "C", "D"}}, "1,3,\"B\",\"A\",\"C\"\r\n\"D\"\r\n"},
     {plot_quadrel_data, {{0.4330127018922193, 0.25, 0, 3}}, "0.4330127018922193,0.25,0,3\r\n"},
     {plot_group_names, {{"Granit"}, {"Gneis, fosc"}}, "\"Granit\"\r\n\"Gneis, fosc\"\r\n"},
 };
@@ -90,16 +91,22 @@ TEST_F(ExchangeLayouts, TheHostWritesEachFileAsThePluginReadsIt) {
       for (std::size_t r = 0; r < w.rows.size(); ++r) {
         ASSERT_FALSE(in.at_end());
         Row& row = read.emplace_back();
-        for (int32_t f = 0; f < w.layout.field_count; ++f)
+        for (int32_t f = 0; f < w.layout.field_count; ++f) {
+          if (w.layout.optional_fields != 0 &&
+              f == w.layout.field_count - w.layout.optional_fields && !in.optional_fields_follow())
+            break;
           row.push_back(read_field(in, w.layout.fields[f].type));
+        }
       }
       EXPECT_TRUE(w.layout.rows == PLOT_EXCHANGE_ONE_ROW || in.at_end());
     }));
     ASSERT_EQ(read.size(), w.rows.size());
-    for (std::size_t r = 0; r < read.size(); ++r)
-      for (int32_t f = 0; f < w.layout.field_count; ++f)
+    for (std::size_t r = 0; r < read.size(); ++r) {
+      ASSERT_EQ(read[r].size(), w.rows[r].size());
+      for (std::size_t f = 0; f < w.rows[r].size(); ++f)
         EXPECT_EQ(read[r][f], as_read(w.rows[r][f], w.layout.fields[f].type))
             << w.layout.fields[f].name;
+    }
     EXPECT_FALSE(std::filesystem::exists(profile.file(w.layout.name)));
   }
   EXPECT_TRUE(messages.empty());
@@ -125,10 +132,15 @@ TEST_F(ExchangeLayouts, AReadingThatStraysFromItsLayoutIsRefused) {
            read_field(in, plot_quadrel_options.fields[f].type);
          in.read_string();
        }},
+      {"an optional test before the optional fields",
+       [](LayoutReader& in) {
+         in.read_int16();
+         in.optional_fields_follow();
+       }},
   };
   for (const Stray& s : strays) {
     SCOPED_TRACE(s.what);
-    write_exchange_file(profile, plot_quadrel_options, {2, 3, "A", "B", "C extra"});
+    write_exchange_file(profile, plot_quadrel_options, {2, 3, "A", "B", "C", "D extra"});
     EXPECT_THROW(read_exchange_file(plot_quadrel_options, s.read), std::logic_error);
     EXPECT_TRUE(std::filesystem::exists(profile.file(plot_quadrel_options.name)));
   }

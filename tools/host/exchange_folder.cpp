@@ -73,7 +73,9 @@ ExchangeWriter::ExchangeWriter(const PrivateProfile& profile, const plot_exchang
 }
 
 ExchangeWriter& ExchangeWriter::row(std::span<const ExchangeValue> values) {
-  if (std::ssize(values) != layout_.field_count)
+  // A one-row file may leave its optional fields out, all of them.
+  if (std::ssize(values) != layout_.field_count &&
+      std::ssize(values) != layout_.field_count - layout_.optional_fields)
     throw std::logic_error(std::string(layout_.name) + ": a row of " +
                            std::to_string(values.size()) + " values");
   const plot_exchange_field* field = layout_.fields;
@@ -83,7 +85,7 @@ ExchangeWriter& ExchangeWriter::row(std::span<const ExchangeValue> values) {
                              field->name);
     write_value(out_, value);
     // A row always ends its line, so the next row's first value stands apart.
-    const bool last = field == layout_.fields + layout_.field_count - 1;
+    const bool last = field == layout_.fields + std::ssize(values) - 1;
     out_ << (field->line_end != 0 || last ? "\r\n" : ",");
     ++field;
   }

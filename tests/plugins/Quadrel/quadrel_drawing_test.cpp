@@ -1,6 +1,9 @@
 // The tetrahedron drawn off screen, read back where the camera puts what it should show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <string>
 
 #include "quadrel_viewer.h"
@@ -9,6 +12,7 @@ namespace plot::testing {
 namespace {
 
 // The vertices of the tetrahedron frame.
+constexpr Vec3 kA{0, 0, 0};
 constexpr Vec3 kB{0, 1.1547005, 0};
 constexpr Vec3 kC{0.8660254, 0.5, 0};
 constexpr Vec3 kD{0.28867513, 0.5, 1};
@@ -31,7 +35,7 @@ TEST(QuadrelDrawing, NoRecordsLeaveEdgesAndLegend) {
   v.write_options(1, 3);
   v.write_data("\r\n");
   v.show();
-  EXPECT_TRUE(black_near(v, midpoint({0, 0, 0}, kB)));
+  EXPECT_TRUE(black_near(v, midpoint(kA, kB)));
   EXPECT_TRUE(black_near(v, midpoint(kC, kD)));
   // Three rows from the options file: entry 3 green at the third, no fourth.
   EXPECT_EQ(v.colour_at(1, 0.90), kGreen);
@@ -48,6 +52,48 @@ TEST(QuadrelDrawing, AnEdgeFollowsOneRotationPress) {
   ASSERT_NE(v.renderer().yAngle, 0);
   EXPECT_TRUE(black_near(v, kD));
   EXPECT_NE(v.pixel(before.x, before.y), kBlack);
+}
+
+// A six-value options file names B, A, C and D, each at its corner after a turn: the picture
+// with one name differs from the one with none only around that corner, on its side away from
+// the body.
+TEST(QuadrelDrawing, SixValuesPutEachNameAtItsCornerAfterATurn) {
+  const Vec3 corners[] = {kB, kA, kC, kD};
+  const auto turned = [&](const std::array<std::string, 4>& names, WindowPoint* seen) {
+    QuadrelViewer v;
+    v.write_corner_names(1, 0, names);
+    v.write_data("\r\n");
+    v.show();
+    // Away from the viewer at the top, where the unturned B nearly touches the edge.
+    for (const ButtonId b : {ButtonId::Rot_Y, ButtonId::Rot_Y, ButtonId::Rot_Y, ButtonId::Rot_X,
+                             ButtonId::Rot_X, ButtonId::Rot_X, ButtonId::Rot_Z})
+      v.click(b);
+    for (std::size_t i = 0; seen != nullptr && i < 4; ++i)
+      seen[i] = QuadrelViewer::seen_at(corners[i].x, corners[i].y, corners[i].z);
+    return QuadrelViewer::picture();
+  };
+  WindowPoint seen[4];
+  const Image unnamed = turned({"", "", "", ""}, seen);
+  const double middle_x = (seen[0].x + seen[1].x + seen[2].x + seen[3].x) / 4;
+  for (std::size_t i = 0; i < 4; ++i) {
+    std::array<std::string, 4> names{"", "", "", ""};
+    names[i] = "WW";
+    const Image named = turned(names, nullptr);
+    int near = 0;
+    int far = 0;
+    double side = 0;
+    for (int32_t y = 0; y < named.height; ++y)
+      for (int32_t x = 0; x < named.width; ++x) {
+        if (std::equal(named.pixel(x, y), named.pixel(x, y) + 3, unnamed.pixel(x, y))) continue;
+        const double dx = x - seen[i].x;
+        const double dy = (named.height - 1 - y) - seen[i].y;
+        ++(std::hypot(dx, dy) < 100 ? near : far);
+        side += dx;
+      }
+    EXPECT_GT(near, 40) << "name " << i + 1;
+    EXPECT_EQ(far, 0) << "name " << i + 1;
+    EXPECT_GT(side * (seen[i].x - middle_x), 0) << "name " << i + 1;
+  }
 }
 
 // Dots in the table colour of the group rounded half to even, at their own depth.

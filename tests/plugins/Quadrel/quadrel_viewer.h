@@ -24,6 +24,11 @@ class QuadrelViewer : public TernaryFrameViewer<QuadrelViewer, COpenGL_TD_3D> {
     write_exchange_file(profile, plot_quadrel_options,
                         {mode, groups, names[0], names[1], names[2]});
   }
+  // The six-value file: the fourth name, and every name at its corner.
+  void write_corner_names(int mode, int groups, const std::array<std::string, 4>& names) {
+    write_exchange_file(profile, plot_quadrel_options,
+                        {mode, groups, names[0], names[1], names[2], names[3]});
+  }
   void write_data(const std::string& text) { write_file(file(kData), text); }
   // One record x, y, z, group.
   void add_point(double x, double y, double z, double group) {

@@ -8,16 +8,28 @@ namespace {
 
 constexpr double kTop = 0.866;
 
-TEST(VornCaption, NamesAllThreeLevelsWhateverIsDrawn) {
+struct CaptionCase {
+  int16_t regions;
+  const char* caption;
+};
+
+class VornCaption : public ::testing::TestWithParam<CaptionCase> {};
+
+// Only the levels of the regions drawn, whatever the unused entries hold.
+TEST_P(VornCaption, NamesTheLevelsOfTheRegionsDrawn) {
   Vector_VORN regions{};
-  regions.VPVORN[0].alpha = 0.5f;  // carried, never named
-  regions.VPVORN[1].alpha = 0.9f;
-  regions.VPVORN[2].alpha = 0.95f;
-  regions.VPVORN[3].alpha = 0.99f;
-  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   0.99 ");
-  regions.VPVORN[3].alpha = 1.0e-5f;
-  EXPECT_EQ(predictive_caption(regions), "VORN Predictive Region. Alpha =  0.9   0.95   1E-05 ");
+  const float levels[] = {0.5f, 0.9f, 0.95f, 1.0e-5f};  // entry 0 is carried, never named
+  for (int k = 0; k < 4; ++k) regions.VPVORN[k].alpha = levels[k];
+  regions.nNivells = GetParam().regions;
+  EXPECT_EQ(predictive_caption(regions), GetParam().caption);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Regions, VornCaption,
+    ::testing::Values(CaptionCase{0, "VORN Predictive Region. Alpha =   "},
+                      CaptionCase{1, "VORN Predictive Region. Alpha =  0.9 "},
+                      CaptionCase{2, "VORN Predictive Region. Alpha =  0.9   0.95 "},
+                      CaptionCase{3, "VORN Predictive Region. Alpha =  0.9   0.95   1E-05 "}));
 
 TEST(VornDrawing, NoRegionsLeaveOutlineNamesAndCaption) {
   VornViewer v;
@@ -68,6 +80,37 @@ TEST(VornDrawing, GroupsGivenGetTheConfidencePlotsColourLegend) {
     EXPECT_EQ(v.colour_at(1, 0.95), groups == 0 ? kWhite : kRed);
     EXPECT_EQ(v.ink_between(1.03, 0.93, 1.3, 0.97) > 20, groups != 0);  // "Argila"
   }
+}
+
+// The host's observations as dots in their own colours at the ternary diagram's depth, inside
+// the region and outside it alike, and under the curve where one lies on it.
+TEST(VornDrawing, ObservationsAreDotsInsideAndOutsideTheRegion) {
+  VornViewer v;
+  v.set_region(1, {{0.3, 0.2}, {0.5, 0.4}, {0.7, 0.2}}, {{0.3, 0.2}, {0.5, 0.1}, {0.7, 0.2}});
+  v.regions().nNivells = 1;
+  v.observations = std::make_unique<Vector_Punts>();
+  v.observations->long_ = 3;
+  v.observations->Punts[0] = {0.5, 0.22, {1, 0, 0}, 3};  // inside
+  v.observations->Punts[1] = {0.8, 0.5, {0, 0, 1}, 3};   // outside
+  v.observations->Punts[2] = {0.5, 0.1, {1, 0, 0}, 3};   // on the second branch
+  v.observations->Punts[3] = {0.2, 0.5, {0, 1, 0}, 3};   // beyond long
+  v.show();
+  EXPECT_EQ(v.colour_at(0.5, 0.22), kRed);
+  EXPECT_EQ(v.colour_at(0.8, 0.5), kBlue);
+  EXPECT_EQ(v.colour_at(0.2, 0.5), kWhite);
+  EXPECT_TRUE(v.seen_near(0.6, 0.3, kBlack));
+  EXPECT_TRUE(v.seen_near(0.5, 0.1, kBlack));
+}
+
+// With `formes` the plot makes the marker shapes it otherwise lacks: black, by forma.
+TEST(VornDrawing, ObservationsAreMarkersByFormaWithFormes) {
+  VornViewer v;
+  v.data.formes = Boolean(true);
+  v.observations = std::make_unique<Vector_Punts>();
+  v.observations->long_ = 1;
+  v.observations->Punts[0] = {0.8, 0.5, {1, 0, 0}, 3};
+  v.show();
+  EXPECT_EQ(v.colour_at(0.8, 0.5), kBlack);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "plot_plugin.h"
@@ -81,6 +82,38 @@ TEST_F(VornInterface, CoorAndRecordAreChecked) {
   EXPECT_EQ(mostrar(2, 4), 9);
   EXPECT_EQ(mostrar(1, 3, "Vector_Punts"), 13);
   EXPECT_EQ(mostrar(0, 3), 0);
+}
+
+// The observations come as an optional third argument: left out or empty, none; a `long`
+// outside 0 to 501 is refused before any window.
+TEST_F(VornInterface, ObservationsAreAnOptionalThirdArgument) {
+  struct Case {
+    const char* what;
+    int16_t count;
+    const char* record;
+    int32_t error;
+  };
+  const Case cases[] = {
+      {"501 points", 501, PLOT_VECTOR_PUNTS_NAME, 0},   {"none", 0, PLOT_VECTOR_PUNTS_NAME, 0},
+      {"long 502", 502, PLOT_VECTOR_PUNTS_NAME, 9},     {"long -1", -1, PLOT_VECTOR_PUNTS_NAME, 9},
+      {"another record", 1, PLOT_VECTOR_VORN_NAME, 13}, {"an empty variant", 0, nullptr, 0},
+  };
+  auto observations = std::make_unique<Vector_Punts>();
+  std::vector<plot_string> names;
+  for (const Case& c : cases) {
+    if (ViewerForm* form = plugin_definition().existing_form()) form->window().unload();
+    observations->long_ = c.count;
+    plot_variant arguments[3] = {
+        plot_variant_record(PLOT_VECTOR_VORN_NAME, &v.regions(), sizeof(Vector_VORN)),
+        names_argument(1, 3, names),
+        c.record == nullptr
+            ? plot_variant{}
+            : plot_variant_record(c.record, observations.get(), sizeof(Vector_Punts))};
+    EXPECT_EQ(call_mostrar(data_, arguments, 3), c.error) << c.what;
+  }
+  plugin_definition().existing_form()->window().unload();
+  plot_variant too_many[4] = {};
+  EXPECT_EQ(call_mostrar(data_, too_many, 4), 5);
 }
 
 TEST_F(VornInterface, ClosingReleasesTheRendererWithItsData) {

@@ -13,6 +13,7 @@ class VornViewer : public TernaryFrameViewer<VornViewer, COpenGL_VORN> {
   CDades_vorn data;
   StringArray coor{1, {"A", "B", "C"}};
   Vector_VORN& regions() { return *regions_; }
+  std::unique_ptr<Vector_Punts> observations;  // handed over when set
 
   // Region k's branches through the given points.
   void set_region(int k, std::initializer_list<std::array<double, 2>> first,
@@ -26,7 +27,7 @@ class VornViewer : public TernaryFrameViewer<VornViewer, COpenGL_VORN> {
     for (const auto& p : second) r.Punts2[i++] = {p[0], p[1], {}, 0};
   }
 
-  void show() { data.mostrar(regions(), coor); }
+  void show() { data.mostrar(regions(), coor, observations.get()); }
 
  private:
   std::unique_ptr<Vector_VORN> regions_ = std::make_unique<Vector_VORN>();

@@ -66,5 +66,21 @@ TEST(VorncDrawing, CurvesInTheGroupColoursOnlyOnRequest) {
   }
 }
 
+// With `formes` the observations are black markers by their own forma, as in the ternary
+// diagram; shape 3 is a dot, 0 draws nothing.
+TEST(VorncDrawing, ObservationsAreMarkersByFormaWithFormes) {
+  VorncViewer v;
+  v.data.formes = Boolean(true);
+  v.data.nGrups = 1;
+  v.set_group(1, 0.5, 0.3, 0.1);
+  v.observations = std::make_unique<Vector_Punts>();
+  v.observations->long_ = 2;
+  v.observations->Punts[0] = {0.8, 0.5, {1, 0, 0}, 3};
+  v.observations->Punts[1] = {0.2, 0.5, {1, 0, 0}, 0};
+  v.show();
+  EXPECT_EQ(v.colour_at(0.8, 0.5), kBlack);
+  EXPECT_EQ(v.colour_at(0.2, 0.5), kWhite);
+}
+
 }  // namespace
 }  // namespace plot::testing

@@ -16,6 +16,7 @@ class VorncViewer : public TernaryFrameViewer<VorncViewer, COpenGL_VORN_C> {
   StringArray coor{1, {"A", "B", "C"}};
   std::string alpha = "0.95";
   Vector_Punts_VORN_C& groups() { return *groups_; }
+  std::unique_ptr<Vector_Punts> observations;  // handed over when set
 
   // Group g's centre at (x, y) and its 60 points on an arc of `turn` radians from angle 0.
   void set_group(int g, double x, double y, double radius, double turn = 2 * M_PI * 59 / 60) {
@@ -29,7 +30,7 @@ class VorncViewer : public TernaryFrameViewer<VorncViewer, COpenGL_VORN_C> {
 
   void show() {
     groups().alpha = {alpha.data(), static_cast<int32_t>(alpha.size())};
-    data.mostrar(groups(), coor);
+    data.mostrar(groups(), coor, observations.get());
   }
 
  private:

@@ -37,6 +37,9 @@ struct PlotRequest {
   bool labels = false;
   bool outliers = false;
   bool names = false;
+  bool corner_names =
+      false;  // tetrahedron: the fourth part names the apex, each name at its corner
+  bool observations = false;  // region plots: the compositions drawn under the curves
   Transform transform = Transform::alr;
   TernaryOverlay overlay = TernaryOverlay::none;
   std::vector<double> levels{0.9, 0.95, 0.99};

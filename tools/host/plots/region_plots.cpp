@@ -6,6 +6,7 @@
 
 #include "plot_builders.h"
 #include "plot_inputs.h"
+#include "plot_ternary_records.h"
 #include "plot_vorn_records.h"
 #include "plot_vornc_records.h"
 #include "stats/regions.h"
@@ -26,6 +27,22 @@ void fill_group(Vector_Punt_VORN_C& group, const stats::Ellipse& region) {
     group.Punts[i] = {curve(i, 0), curve(i, 1), {0, 0, 0}, 0};
   const Eigen::RowVector2d centre = stats::ternary_centre(region);
   group.Geom = {centre(0), centre(1), {0, 0, 0}, 0};
+}
+
+// The compositions for a third argument of mostrar, when asked for; null otherwise.
+std::unique_ptr<Vector_Punts> observations(const CompositionTable& table,
+                                           const PlotRequest& request) {
+  if (!request.observations) return nullptr;
+  require_rows(table, request, 1, PLOT_MAX_POINTS, "the observations");
+  auto points = std::make_unique<Vector_Punts>();
+  fill_ternary_points(*points, table);
+  return points;
+}
+
+plot_variant observations_argument(Vector_Punts* points) {
+  return points == nullptr
+             ? plot_variant{}
+             : plot_variant_record(PLOT_VECTOR_PUNTS_NAME, points, sizeof(Vector_Punts));
 }
 
 // The rows of group g (1-based).
@@ -56,11 +73,12 @@ void show_predictive(const PluginApi& api, const CompositionTable& table,
     fill_branch(region.Punts2, region.long2, branches.second);
   }
   const std::vector<plot_string> names = counted(table.part_names);
+  const std::unique_ptr<Vector_Punts> points = observations(table, request);
   with_data_class(api, "CDades_vorn", [&](plot_object* vorn) {
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
-        plot_variant_strings(1, 3, names.data())};
-    api.invoke(vorn, "mostrar", arguments, 2);
+        plot_variant_strings(1, 3, names.data()), observations_argument(points.get())};
+    api.invoke(vorn, "mostrar", arguments, points ? 3 : 2);
   });
 }
 
@@ -81,13 +99,14 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
   const std::string alpha = level.str();
   groups->alpha = {alpha.data(), static_cast<int32_t>(alpha.size())};
   const std::vector<plot_string> names = counted(table.part_names);
+  const std::unique_ptr<Vector_Punts> points = observations(table, request);
   with_data_class(api, "CDades_VORN_C", [&](plot_object* vornc) {
     api.set(vornc, "formes", plot_variant_bool(request.shapes));
     api.set(vornc, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(),
                             sizeof(Vector_Punts_VORN_C)),
-        plot_variant_strings(1, 3, names.data())};
-    api.invoke(vornc, "mostrar", arguments, 2);
+        plot_variant_strings(1, 3, names.data()), observations_argument(points.get())};
+    api.invoke(vornc, "mostrar", arguments, points ? 3 : 2);
   });
 }

@@ -19,20 +19,6 @@ void place(Punt& p, double first, double second, double third) {
   p.Y = xy(0, 1);
 }
 
-void fill_points(Vector_Punts& vp, const CompositionTable& table) {
-  const stats::Matrix xy = stats::ternary_positions(table.parts);
-  vp.long_ = static_cast<int16_t>(xy.rows());
-  for (Eigen::Index i = 0; i < xy.rows(); ++i) {
-    Punt& p = vp.Punts[i];
-    p.X = xy(i, 0);
-    p.Y = xy(i, 1);
-    const int g = table.group[static_cast<std::size_t>(i)];
-    const auto colour = group_colour(g);
-    std::copy(colour.begin(), colour.end(), p.Color);
-    p.forma = static_cast<int16_t>(g);
-  }
-}
-
 // Nine lines per family at 10 % steps. Family 1 holds the ends on the bottom edge, 2 on the
 // right edge, 3 on the left edge; the plug-in joins family k's first ends to family k + 1's
 // second ends.
@@ -102,12 +88,26 @@ struct TernaryRecords {
 
 }  // namespace
 
+void fill_ternary_points(Vector_Punts& vp, const CompositionTable& table) {
+  const stats::Matrix xy = stats::ternary_positions(table.parts);
+  vp.long_ = static_cast<int16_t>(xy.rows());
+  for (Eigen::Index i = 0; i < xy.rows(); ++i) {
+    Punt& p = vp.Punts[i];
+    p.X = xy(i, 0);
+    p.Y = xy(i, 1);
+    const int g = table.group[static_cast<std::size_t>(i)];
+    const auto colour = group_colour(g);
+    std::copy(colour.begin(), colour.end(), p.Color);
+    p.forma = static_cast<int16_t>(g);
+  }
+}
+
 void show_ternary(const PluginApi& api, const CompositionTable& table, const PlotRequest& request) {
   require_parts(table, request, 3);
   require_rows(table, request, request.overlay == TernaryOverlay::components ? 3 : 1,
                PLOT_MAX_POINTS, "the principal components");
   auto records = std::make_unique<TernaryRecords>();
-  fill_points(records->points, table);
+  fill_ternary_points(records->points, table);
   fill_grid(records->grid);
   if (request.overlay == TernaryOverlay::components) fill_components(records->components, table);
   const std::vector<plot_string> names = counted(table.part_names);

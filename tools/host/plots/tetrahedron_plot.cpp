@@ -17,12 +17,16 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
   require_parts(table, request, 4);
   require_rows(table, request, 1, PLOT_MAX_3D_OBSERVATIONS, "a tetrahedron");
   const PrivateProfile profile;
-  // The labels stand where the ternary diagram has them: over the top (by the second part),
-  // left of the first, and far right (toward the third). The fourth, above, has none.
+  // The labels name B, A and C, the corners of the second, first and third parts; by default
+  // they stand where the ternary diagram has them and the fourth part's corner, D, has none.
+  // With corner names the fourth names D and each stands at its corner.
   const auto& p = table.part_names;
-  write_exchange_file(profile, plot_quadrel_options,
-                      {request.shapes ? kShapeMode : kDotMode,
-                       static_cast<int>(table.groups.size()), p[1], p[0], p[2]});
+  const int mode = request.shapes ? kShapeMode : kDotMode;
+  const int groups = static_cast<int>(table.groups.size());
+  if (request.corner_names)
+    write_exchange_file(profile, plot_quadrel_options, {mode, groups, p[1], p[0], p[2], p[3]});
+  else
+    write_exchange_file(profile, plot_quadrel_options, {mode, groups, p[1], p[0], p[2]});
 
   write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
                          table.group);

@@ -1,4 +1,5 @@
-// The tetrahedron samples: a four-part sample in three groups, as shapes, as dots, and turned.
+// The tetrahedron samples: a four-part sample in three groups, as shapes, as dots, and turned,
+// the last also with the four names at their corners.
 #include <array>
 #include <cstdint>
 
@@ -39,9 +40,17 @@ CompositionTable quadrel_table() {
   return table;
 }
 
-void show_quadrel(const PluginApi& api, bool shapes) {
+void show_quadrel(const PluginApi& api, bool shapes, bool corner_names = false) {
   show_tetrahedron(api, quadrel_table(),
-                   {.plot = PlotKind::tetrahedron, .file = "the Quadrel sample", .shapes = shapes});
+                   {.plot = PlotKind::tetrahedron,
+                    .file = "the Quadrel sample",
+                    .shapes = shapes,
+                    .corner_names = corner_names});
+}
+
+void turn(const PluginApi& api) {
+  for (const char* button : {"Rot_YY", "Rot_YY", "Rot_YY", "Rot_X", "Rot_X", "Rot_X"})
+    api.click(button);
 }
 
 }  // namespace
@@ -54,6 +63,9 @@ void show_quadrel_dots(const PluginApi& api) {
 }
 void show_quadrel_rotated(const PluginApi& api) {
   show_quadrel(api, false);
-  for (const char* button : {"Rot_YY", "Rot_YY", "Rot_YY", "Rot_X", "Rot_X", "Rot_X"})
-    api.click(button);
+  turn(api);
+}
+void show_quadrel_corners(const PluginApi& api) {
+  show_quadrel(api, false, true);
+  turn(api);
 }
