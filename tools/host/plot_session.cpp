@@ -51,9 +51,11 @@ PluginApi open_plot(const CompositionTable& table, const PlotRequest& request,
 
 void write_picture_file(const PluginApi& api, const PlotRequest& request) {
   plot_error error{};
-  if (request.png)
-    check(api.viewer_write_png(request.png->c_str(), &error), error);
-  else
-    check(api.viewer_write(request.out->c_str(), &error), error);
+  const std::string path = *picture_file(request);
+  const int32_t result = request.png ? api.viewer_write_png(path.c_str(), &error)
+                                     : api.viewer_write(path.c_str(), &error);
+  if (result != 0)
+    throw OutputError(path + ": the picture cannot be written (" + error.text +
+                      "); check that the folder exists and can be written to");
   api.viewer_close(&error);
 }

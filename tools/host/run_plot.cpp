@@ -17,7 +17,8 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
   try {
     const CompositionTable table = select_compositions(read_csv(request.file), request.input);
     // The plug-ins' legends say "Grup g": tell the user which label each number stands for.
-    if (request.input.group)
+    // The confidence plot numbers the groups it can draw itself.
+    if (request.input.group && request.plot != PlotKind::confidence)
       for (std::size_t g = 0; g < table.groups.size(); ++g)
         std::printf("Grup %zu = %s\n", g + 1, table.groups[g].c_str());
     const PluginApi api = open_plot(table, request, plugin_folder);
@@ -28,6 +29,9 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
       api.ui_wait(-1);
     }
     return 0;
+  } catch (const OutputError& e) {
+    std::fprintf(stderr, "plot_host: %s\n", e.what());
+    return 1;
   } catch (const InputError& e) {
     std::fprintf(stderr, "plot_host: %s\n", e.what());
     return 1;

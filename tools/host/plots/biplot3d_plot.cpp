@@ -25,7 +25,7 @@ void write_exchange_files(const PrivateProfile& profile, const CompositionTable&
 
   write_exchange_file(
       profile, plot_havrel_options,
-      {static_cast<int>(table.groups.size()), rays, true, request.shapes ? 2 : 1, request.names,
+      {legend_groups(table, request), rays, true, request.shapes ? 2 : 1, request.names,
        request.outliers, request.labels, proportions, "PC1", "PC2", "PC3"});
 
   ExchangeWriter cpe(profile, plot_havrel_proportions);

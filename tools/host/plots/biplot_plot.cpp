@@ -67,7 +67,7 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
     api.set(data, "outlier_mark", plot_variant_bool(request.outliers));
     api.set(data, "labels", plot_variant_bool(request.labels));
     api.set(data, "formes", plot_variant_bool(request.shapes));
-    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "nGrups", plot_variant_i2(legend_groups(table, request)));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(),
                             sizeof(Vector_Punts_bi)),

@@ -11,7 +11,10 @@ std::vector<std::string> axis_names(const CompositionTable& table, Transform tra
   if (transform == Transform::alr)
     return {"ln(" + p[0] + "/" + p[3] + ")", "ln(" + p[1] + "/" + p[3] + ")",
             "ln(" + p[2] + "/" + p[3] + ")"};
-  return {"b1", "b2", "b3"};
+  // The plug-in's balances: each product of the parts before against the next part.
+  return {"ln(" + p[0] + "/" + p[1] + ")/sqrt 2",
+          "ln(" + p[0] + "*" + p[1] + "/" + p[2] + "^2)/sqrt 6",
+          "ln(" + p[0] + "*" + p[1] + "*" + p[2] + "/" + p[3] + "^3)/sqrt 12"};
 }
 
 }  // namespace
@@ -25,7 +28,7 @@ void show_logratio3d(const PluginApi& api, const CompositionTable& table,
   write_exchange_file(
       profile, plot_tormin_options,
       {request.transform == Transform::alr ? "ALR" : "balances", request.shapes ? 2 : 1,
-       static_cast<int>(table.groups.size()), names[0], names[1], names[2]});
+       legend_groups(table, request), names[0], names[1], names[2]});
   write_rows_with_groups(profile, plot_tormin_data, table.parts, table.group);
   with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }

@@ -35,6 +35,10 @@ void require_rows(const CompositionTable& table, const PlotRequest& request, Eig
                      " observations");
 }
 
+int16_t legend_groups(const CompositionTable& table, const PlotRequest& request) {
+  return request.input.group ? static_cast<int16_t>(table.groups.size()) : int16_t{0};
+}
+
 std::array<float, 3> group_colour(int group) {
   static constexpr std::array<std::array<float, 3>, 11> kTable = {{{0, 0, 0},
                                                                    {0, 0, 0},

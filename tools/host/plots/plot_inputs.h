@@ -29,6 +29,9 @@ void require_rows(const CompositionTable& table, const PlotRequest& request, Eig
 void write_rows_with_groups(const PrivateProfile& profile, const plot_exchange_file& layout,
                             const stats::Matrix& rows, const std::vector<int>& group);
 
+// Rows of the group legend: the groups of --group, none without it (a lone group needs no key).
+int16_t legend_groups(const CompositionTable& table, const PlotRequest& request);
+
 // The colour of group g in the plug-ins' legend table (1 black, 2 red, 3 green, ...).
 std::array<float, 3> group_colour(int group);
 

@@ -1,6 +1,7 @@
 // The region plots on the ternary diagram, from the balances (ilr coordinates) of three parts:
 // the predictive regions of the whole sample at up to three levels, and the confidence region
 // of each group's centre.
+#include <cstdio>
 #include <memory>
 #include <sstream>
 
@@ -20,12 +21,14 @@ void fill_branch(Punt (&punts)[PLOT_VORN_BRANCH_POINTS], int16_t& count, const s
   for (Eigen::Index i = 0; i < xy.rows(); ++i) punts[i] = {xy(i, 0), xy(i, 1), {0, 0, 0}, 0};
 }
 
-void fill_group(Vector_Punt_VORN_C& group, const stats::Ellipse& region) {
+// Group g's curve and centre, in its colour wherever it is drawn in the record.
+void fill_group(Vector_Punt_VORN_C& group, const stats::Ellipse& region, int g) {
+  const auto [r, gr, b] = group_colour(g);
   const stats::Matrix curve = stats::ternary_curve(region, PLOT_VORNC_CURVE_POINTS);
   for (Eigen::Index i = 0; i < curve.rows(); ++i)
-    group.Punts[i] = {curve(i, 0), curve(i, 1), {0, 0, 0}, 0};
+    group.Punts[i] = {curve(i, 0), curve(i, 1), {r, gr, b}, 0};
   const Eigen::RowVector2d centre = stats::ternary_centre(region);
-  group.Geom = {centre(0), centre(1), {0, 0, 0}, 0};
+  group.Geom = {centre(0), centre(1), {r, gr, b}, 0};
 }
 
 // The rows of group g (1-based).
@@ -50,8 +53,10 @@ void show_predictive(const PluginApi& api, const CompositionTable& table,
     Vector_Punts_VORN& region = regions->VPVORN[k];
     const double level = request.levels[k - 1];
     region.alpha = static_cast<float>(level);
-    const stats::Branches branches =
-        stats::ternary_branches(stats::predictive_region(balances, level), PLOT_VORN_BRANCH_POINTS);
+    const stats::Ellipse ellipse = stats::predictive_region(balances, level);
+    const stats::Branches branches = stats::ternary_branches(ellipse, PLOT_VORN_BRANCH_POINTS);
+    std::printf("level %g: %td of %td observations outside the region\n", level,
+                stats::count_outside(ellipse, balances), balances.rows());
     fill_branch(region.Punts1, region.long1, branches.first);
     fill_branch(region.Punts2, region.long2, branches.second);
   }
@@ -68,14 +73,30 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
                      const PlotRequest& request) {
   require_parts(table, request, 3);
   auto groups = std::make_unique<Vector_Punts_VORN_C>();
+  // A group too small for a region is left out; the others keep their colours.
+  std::vector<std::string> drawn;
+  std::string too_small;
   for (std::size_t g = 1; g <= table.groups.size(); ++g) {
     const stats::Matrix rows = rows_of(table, static_cast<int>(g));
-    if (rows.rows() < kFewestRows)
-      throw InputError(request.file + ": group \"" + table.groups[g - 1] + "\" has " +
-                       std::to_string(rows.rows()) + " rows, too few for a confidence region " +
-                       "(at least " + std::to_string(kFewestRows) + ")");
-    fill_group(groups->Pgrups[g - 1], stats::confidence_region(stats::ilr(rows), request.level));
+    const std::string& label = table.groups[g - 1];
+    if (rows.rows() < kFewestRows) {
+      too_small += (too_small.empty() ? "" : ", ") + ("\"" + label + "\"");
+      std::fprintf(stderr,
+                   "plot_host: group \"%s\" left out: %td rows are too few for a confidence "
+                   "region (at least %td)\n",
+                   label.c_str(), rows.rows(), kFewestRows);
+      continue;
+    }
+    fill_group(groups->Pgrups[drawn.size()],
+               stats::confidence_region(stats::ilr(rows), request.level), static_cast<int>(g));
+    drawn.push_back(label);
   }
+  if (drawn.empty())
+    throw InputError(request.file + ": no group has the " + std::to_string(kFewestRows) +
+                     " rows a confidence region needs (" + too_small + ")");
+  if (request.input.group)
+    for (std::size_t k = 0; k < drawn.size(); ++k)
+      std::printf("Grup %zu = %s\n", k + 1, drawn[k].c_str());
   std::ostringstream level;
   level << request.level;
   const std::string alpha = level.str();
@@ -83,7 +104,7 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
   const std::vector<plot_string> names = counted(table.part_names);
   with_data_class(api, "CDades_VORN_C", [&](plot_object* vornc) {
     api.set(vornc, "formes", plot_variant_bool(request.shapes));
-    api.set(vornc, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(vornc, "nGrups", plot_variant_i2(static_cast<int16_t>(drawn.size())));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(),
                             sizeof(Vector_Punts_VORN_C)),

@@ -22,7 +22,7 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
   const auto& p = table.part_names;
   write_exchange_file(profile, plot_quadrel_options,
                       {request.shapes ? kShapeMode : kDotMode,
-                       static_cast<int>(table.groups.size()), p[1], p[0], p[2]});
+                       legend_groups(table, request), p[1], p[0], p[2]});
 
   write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
                          table.group);
