@@ -15,8 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kMargin = 6;        // pixels of background kept beyond the outermost ink
-constexpr int kWideFactor = 4;    // a picture this many heights wide shows every side text
+constexpr int kMargin = 6;      // pixels of background kept beyond the outermost ink
+constexpr int kWideFactor = 4;  // a picture this many heights wide shows every side text
 constexpr int kMostZoomSteps = 8;
 
 struct Snapshot {
@@ -73,10 +73,9 @@ Snapshot snapshot(const PluginApi& api, const fs::path& file) {
     s.rgb[i] = static_cast<uint32_t>(bytes[3 * i] << 16 | bytes[3 * i + 1] << 8 | bytes[3 * i + 2]);
     ++counts[s.rgb[i]];
   }
-  s.background =
-      std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-        return a.second < b.second;
-      })->first;
+  s.background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                   return a.second < b.second;
+                 })->first;
   return s;
 }
 

@@ -139,9 +139,8 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
                    "press the rotation buttons X,Y,Z times before the picture (negative: the "
                    "other way)")
         ->delimiter(',')
-        ->check(accepting("--rotate", [](const std::string& v) {
-          return whole_number(v, -1000000, 1000000);
-        }));
+        ->check(accepting("--rotate",
+                          [](const std::string& v) { return whole_number(v, -1000000, 1000000); }));
 
   switch (r.plot) {
     case PlotKind::biplot:
@@ -238,8 +237,10 @@ Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
       const std::string plot(kPlots[i].command);
       if (folder->count() > 0)
         throw CLI::ValidationError(
-            "--png", "before the plot's name it names the samples' folder; put it after the "
-                     "file: plot_host " + plot + " FILE.csv --png OUT.png");
+            "--png",
+            "before the plot's name it names the samples' folder; put it after the "
+            "file: plot_host " +
+                plot + " FILE.csv --png OUT.png");
       if (list->count() > 0)
         throw CLI::ValidationError("--list", "lists the samples and takes no plot");
       if (!sizes[i].empty()) {

@@ -73,8 +73,7 @@ std::string usage_error_message(const CLI::App* app, const CLI::Error& error) {
     sentence = plot + " does not take " + extras;
   } else if (code == CLI::ExitCodes::ArgumentMismatch || code == CLI::ExitCodes::ConversionError) {
     const std::string option = leading_option(text);
-    if (!accepted_values(option).empty())
-      sentence = option + " takes " + accepted_values(option);
+    if (!accepted_values(option).empty()) sentence = option + " takes " + accepted_values(option);
   }
   return "plot_host: " + sentence + " (" + help_hint(app) + ")\n";
 }

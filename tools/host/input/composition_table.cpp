@@ -95,8 +95,7 @@ CompositionTable select_compositions(const CsvTable& table, const CompositionReq
   if (columns.size() < 2)
     throw InputError(table.file + ": a composition needs two parts or more; the first row has " +
                      std::to_string(columns.size()) + " numeric columns (" +
-                     (table.separator == ',' ? "\".\" decimals in a comma-separated file; "
-                                             : "") +
+                     (table.separator == ',' ? "\".\" decimals in a comma-separated file; " : "") +
                      "name the part columns with --parts A,B,C)");
 
   CompositionTable out;

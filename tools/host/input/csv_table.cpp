@@ -64,9 +64,8 @@ CsvTable parse_csv(const std::string& file, std::string text) {
   table.separator = sniff_separator(text);
   csv_set_delim(parser.get(), static_cast<unsigned char>(table.separator));
   // The parser trims tabs as blanks: with tabs as separators only spaces are blanks.
-  if (table.separator == '\t') csv_set_space_func(parser.get(), [](unsigned char c) {
-      return c == ' ' ? 1 : 0;
-    });
+  if (table.separator == '\t')
+    csv_set_space_func(parser.get(), [](unsigned char c) { return c == ' ' ? 1 : 0; });
 
   Collector collector{&table, {}, 1, 0};
   if (csv_parse(parser.get(), text.data(), text.size(), end_of_field, end_of_record, &collector) !=

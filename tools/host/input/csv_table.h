@@ -21,7 +21,7 @@ struct CsvTable {
 };
 
 // Reads a CSV file with a header row: comma, semicolon or tab separators (whichever the header
-// uses first outside quotes), quoted fields, an optional UTF-8 byte-order mark, blank lines skipped.
-// InputError when the file is missing, empty, malformed or ragged.
+// uses first outside quotes), quoted fields, an optional UTF-8 byte-order mark, blank lines
+// skipped. InputError when the file is missing, empty, malformed or ragged.
 CsvTable read_csv(const std::filesystem::path& path);
 CsvTable parse_csv(const std::string& file, std::string text);

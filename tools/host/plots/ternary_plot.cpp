@@ -90,8 +90,8 @@ void describe_components(const Vector_Punts_PC& pc, const CompositionTable& tabl
               static_cast<double>(pc.cpe[0]), static_cast<double>(pc.cpe[1]));
   const char* lines[] = {"red, solid", "blue, dashed"};
   for (int k = 0; k < 2; ++k)
-    std::printf("PC%d (%s line): clr loadings %s %g, %s %g, %s %g\n", k + 1, lines[k],
-                p[0].c_str(), static_cast<double>(pc.pc[3 * k]), p[1].c_str(),
+    std::printf("PC%d (%s line): clr loadings %s %g, %s %g, %s %g\n", k + 1, lines[k], p[0].c_str(),
+                static_cast<double>(pc.pc[3 * k]), p[1].c_str(),
                 static_cast<double>(pc.pc[3 * k + 1]), p[2].c_str(),
                 static_cast<double>(pc.pc[3 * k + 2]));
 }

@@ -20,9 +20,9 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
   // The labels stand where the ternary diagram has them: over the top (by the second part),
   // left of the first, and far right (toward the third). The fourth, above, has none.
   const auto& p = table.part_names;
-  write_exchange_file(profile, plot_quadrel_options,
-                      {request.shapes ? kShapeMode : kDotMode,
-                       legend_groups(table, request), p[1], p[0], p[2]});
+  write_exchange_file(
+      profile, plot_quadrel_options,
+      {request.shapes ? kShapeMode : kDotMode, legend_groups(table, request), p[1], p[0], p[2]});
 
   write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
                          table.group);
