@@ -38,6 +38,7 @@ struct PlotRequest {
   bool outliers = false;
   bool names = false;
   Transform transform = Transform::alr;
+  bool short_balance_names = false;  // the 3D balances as "b1", "b2", "b3", not their formulas
   TernaryOverlay overlay = TernaryOverlay::none;
   std::vector<double> levels{0.9, 0.95, 0.99};
   double level = 0.95;

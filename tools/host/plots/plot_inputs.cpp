@@ -36,7 +36,10 @@ void require_rows(const CompositionTable& table, const PlotRequest& request, Eig
 }
 
 int16_t legend_groups(const CompositionTable& table, const PlotRequest& request) {
-  return request.input.group ? static_cast<int16_t>(table.groups.size()) : int16_t{0};
+  // Without a group column every row is in the one group "all"; a table made by a program may
+  // carry groups of its own.
+  const bool grouped = request.input.group || table.groups.size() > 1;
+  return grouped ? static_cast<int16_t>(table.groups.size()) : int16_t{0};
 }
 
 std::array<float, 3> group_colour(int group) {
