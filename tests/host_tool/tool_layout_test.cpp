@@ -73,12 +73,12 @@ TEST_F(ToolLayout, EachShapeAndMistakeGetsItsPictureOrItsSentence) {
   const std::string long4 = file("long.tsv") + "--parts " + kLong + ",b,c,d ";
   const Case cases[] = {
       {"ternary " + long3 + "--group g", true, "Grup 3 = even"},
-      {"logratio " + long3 + "--transform balances --size 500x400", true, "widened"},
+      {"logratio " + long3 + "--transform balances --size 500x800", true, "widened"},
       {"logratio3d " + long4 + "--transform balances", true, ""},
       {"biplot " + file("long.tsv") + "--parts " + kLong + ",b,c,d --names", true, ""},
-      {"biplot " + kRocks + "--outliers --size 640x480", true, ""},
+      {"biplot " + kRocks + "--outliers --size 640x900", true, ""},
       {"tetrahedron " + kRocks + "--parts SiO2,Al2O3,FeO,MgO --rotate 0,6,3", true, ""},
-      {"ternary " + rocks3 + "--components --size 600x480", true, "PC1 (red, solid line)"},
+      {"ternary " + rocks3 + "--components --size 600x734", true, "PC1 (red, solid line)"},
       {"ternary " + file("commas.csv"), true, ""},
       {"ternary " + kRocks + "--parts ' SiO2 , Al2O3,FeO'", true, ""},
       {"predictive " + rocks3, true, "observations outside the region"},
@@ -90,6 +90,7 @@ TEST_F(ToolLayout, EachShapeAndMistakeGetsItsPictureOrItsSentence) {
       {"ternary " + rocks3 + "--transform ilr", false, "ternary does not take"},
       {"predictive " + rocks3 + "--levels 0.9,1", false, "probabilities between 0 and 1"},
       {"biplot3d " + rocks3, false, "takes 4 to 20 parts"},
+      {"ternary " + rocks3 + "--size 918x600", false, "at least 734 high"},
   };
   for (const Case& c : cases) {
     const fs::path png = folder_ / "plot.png";

@@ -1,78 +1,42 @@
 #include "picture_fit.h"
 
-#include <png.h>
-#include <stdlib.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <map>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kMargin = 6;      // pixels of background kept beyond the outermost ink
 constexpr int kWideFactor = 4;  // a picture this many heights wide shows every side text
 constexpr int kMostZoomSteps = 8;
+constexpr int kWidestSurface = 4096;  // the plug-ins' largest picture, in pixels
 
 struct Snapshot {
   int width = 0;
   int height = 0;
-  std::vector<uint32_t> rgb;  // 0xRRGGBB, rows top first
-  uint32_t background = 0;    // the most frequent colour
-  bool ink(int x, int y) const {
-    return rgb[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-               static_cast<std::size_t>(x)] != background;
+  std::vector<uint8_t> rgb;  // rows top first
+  uint32_t background = 0;   // the most frequent colour of the outer rows and columns
+  uint32_t colour(int x, int y) const {
+    const uint8_t* c =
+        rgb.data() + 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                          static_cast<std::size_t>(x));
+    return static_cast<uint32_t>(c[0] << 16 | c[1] << 8 | c[2]);
   }
+  bool ink(int x, int y) const { return colour(x, y) != background; }
 };
 
-// A private folder for the snapshots, removed with it.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "plot-host-fit-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-      throw std::runtime_error("cannot make a temporary folder to lay the picture out");
-    path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  fs::path file() const { return path_ / "picture.png"; }
-
- private:
-  fs::path path_;
-};
-
-Snapshot snapshot(const PluginApi& api, const fs::path& file) {
-  plot_error error{};
-  if (api.viewer_write_png(file.c_str(), &error) != 0)
-    throw std::runtime_error(std::string("cannot read the picture back: ") + error.text);
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  std::vector<uint8_t> bytes;
-  if (png_image_begin_read_from_file(&image, file.c_str())) {
-    image.format = PNG_FORMAT_RGB;
-    bytes.resize(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, bytes.data(), 0, nullptr)) bytes.clear();
-  }
-  if (bytes.empty()) throw std::runtime_error("cannot read the picture back");
+Snapshot snapshot(const PluginApi& api) {
   Snapshot s;
-  s.width = static_cast<int>(image.width);
-  s.height = static_cast<int>(image.height);
-  s.rgb.resize(bytes.size() / 3);
-  std::map<uint32_t, std::size_t> counts;
-  for (std::size_t i = 0; i < s.rgb.size(); ++i) {
-    s.rgb[i] = static_cast<uint32_t>(bytes[3 * i] << 16 | bytes[3 * i + 1] << 8 | bytes[3 * i + 2]);
-    ++counts[s.rgb[i]];
-  }
+  const int32_t bytes = api.viewer_picture(nullptr, 0, &s.width, &s.height);
+  if (bytes <= 0) throw std::runtime_error("no picture on show to lay out");
+  s.rgb.resize(static_cast<std::size_t>(bytes));
+  api.viewer_picture(s.rgb.data(), bytes, &s.width, &s.height);
+  std::unordered_map<uint32_t, int> counts;
+  for (int x = 0; x < s.width; ++x) ++counts[s.colour(x, 0)], ++counts[s.colour(x, s.height - 1)];
+  for (int y = 0; y < s.height; ++y) ++counts[s.colour(0, y)], ++counts[s.colour(s.width - 1, y)];
   s.background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
                    return a.second < b.second;
                  })->first;
@@ -123,31 +87,32 @@ void resize(const PluginApi& api, int width, int height) {
 }  // namespace
 
 bool fit_picture(const PluginApi& api, bool three_d, int scale) {
-  const ScratchFolder scratch;
-  Snapshot shown = snapshot(api, scratch.file());
   // A text whose place is outside the view is not drawn at all, so a clean edge proves nothing
   // in 2D, where the places are fixed; a 3D view is stepped back until its edges are clean.
   if (three_d) {
+    Snapshot shown = snapshot(api);
     int steps = 0;
     while (!clean_edges(shown) && steps < kMostZoomSteps) {
       api.click("dec_zoom");
       ++steps;
-      shown = snapshot(api, scratch.file());
+      shown = snapshot(api);
     }
     if (steps > 0)
       std::printf("zoomed out %d step%s so that the picture holds the whole plot\n", steps,
                   steps == 1 ? "" : "s");
     if (clean_edges(shown)) return true;
   }
+  const Snapshot shown = snapshot(api);
   const int width = shown.width / scale;
   const int height = shown.height / scale;
-  resize(api, kWideFactor * std::max(width, height), height);
-  const int needed = (width_for_ink(snapshot(api, scratch.file())) + scale - 1) / scale;
+  resize(api, std::max(width, std::min(kWideFactor * height, kWidestSurface / scale)), height);
+  const Snapshot wide = snapshot(api);
+  const int needed = std::min((width_for_ink(wide) + scale - 1) / scale, kWidestSurface / scale);
   if (needed > width) {
     resize(api, needed, height);
     std::printf("widened the picture to %dx%d so that no text is cut\n", needed, height);
   } else {
     resize(api, width, height);
   }
-  return clean_top_and_bottom(snapshot(api, scratch.file()));
+  return clean_top_and_bottom(wide);
 }

@@ -94,8 +94,12 @@ bool whole_number(const std::string& text, int lowest, int highest) {
   return r.ec == std::errc{} && r.ptr == text.data() + text.size() && v >= lowest && v <= highest;
 }
 
-// "800x600" -> {800, 600}: two whole numbers of pixels and nothing else; a number beyond int
-// is refused, not wrapped.
+// The plug-ins' own height. Their text keeps its size while the plot scales with the height, so
+// a lower picture would put legend rows and names on each other; a narrow one is widened.
+constexpr int kLowestPicture = 734;
+
+// "918x800" -> {918, 800}: two whole numbers of pixels and nothing else, the height at least
+// kLowestPicture; a number beyond int is refused, not wrapped.
 std::string parse_size(const std::string& text, std::array<int, 2>& size) {
   const char* const end = text.data() + text.size();
   int w = 0, h = 0;
@@ -103,7 +107,7 @@ std::string parse_size(const std::string& text, std::array<int, 2>& size) {
   const bool by =
       width.ec == std::errc{} && width.ptr != end && (*width.ptr == 'x' || *width.ptr == 'X');
   const auto height = by ? std::from_chars(width.ptr + 1, end, h) : std::from_chars_result{};
-  if (!by || height.ec != std::errc{} || height.ptr != end || w < 1 || h < 1)
+  if (!by || height.ec != std::errc{} || height.ptr != end || w < 1 || h < kLowestPicture)
     return "expected WIDTHxHEIGHT in pixels, e.g. 918x734";
   size = {w, h};
   return {};

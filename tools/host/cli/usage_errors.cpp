@@ -17,7 +17,7 @@ constexpr std::array<OptionValues, 11> kAccepted = {{
     {"--zero-replace", "a proportion from 0 to 1, e.g. 0.001"},
     {"--png", "the PNG file to write, e.g. plot.png"},
     {"--out", "a file ending in .png, .svg, .pdf or .eps"},
-    {"--size", "WIDTHxHEIGHT in whole pixels, e.g. 918x734"},
+    {"--size", "WIDTHxHEIGHT in whole pixels, at least 734 high, e.g. 1200x900"},
     {"--scale", "a whole number from 1 to 4"},
     {"--rotate", "three whole numbers of presses X,Y,Z, e.g. 0,6,0"},
     {"--transform", "alr or balances"},
