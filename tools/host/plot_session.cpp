@@ -47,7 +47,7 @@ PluginApi open_plot(const CompositionTable& table, const PlotRequest& request,
   rotate(api, request.rotate[0], "Rot_XX", "Rot_X");
   rotate(api, request.rotate[1], "Rot_YY", "Rot_Y");
   rotate(api, request.rotate[2], "Rot_ZZ", "Rot_Z");
-  if (!fit_picture(api, plot_info(request.plot).three_d))
+  if (!fit_picture(api, plot_info(request.plot).three_d, request.scale))
     std::fprintf(stderr,
                  "plot_host: text reaches the top or bottom edge of the picture; give a taller "
                  "--size\n");

@@ -32,12 +32,6 @@ std::string leading_option(const std::string& text) {
   return text.substr(0, colon);
 }
 
-std::string help_hint(const CLI::App* app) {
-  for (const CLI::App* sub : app->get_subcommands())
-    return "see plot_host " + sub->get_name() + " --help";
-  return "see plot_host --help";
-}
-
 }  // namespace
 
 std::string accepted_values(const std::string& option) {
@@ -75,5 +69,5 @@ std::string usage_error_message(const CLI::App* app, const CLI::Error& error) {
     const std::string option = leading_option(text);
     if (!accepted_values(option).empty()) sentence = option + " takes " + accepted_values(option);
   }
-  return "plot_host: " + sentence + " (" + help_hint(app) + ")\n";
+  return sentence + "\nRun with --help for more information.\n";
 }

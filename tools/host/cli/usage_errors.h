@@ -13,5 +13,6 @@ std::string accepted_values(const std::string& option);
 // takes ("--level: "2" is not a probability between 0 and 1, e.g. 0.95").
 CLI::Validator accepting(const std::string& option, std::function<bool(const std::string&)> ok);
 
-// CLI11's parse errors as sentences that say what to change, for CLI::App::failure_message.
+// CLI11's parse errors as sentences that say what to change, for CLI::App::failure_message,
+// with CLI11's own closing line (the Python package drops it).
 std::string usage_error_message(const CLI::App* app, const CLI::Error& error);
