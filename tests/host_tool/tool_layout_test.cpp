@@ -52,7 +52,7 @@ class ToolLayout : public PlotHost {
               std::to_string(i % 7 + 1) + "\t" +
               (i <= 2  ? "pair"
                : i % 2 ? "odd"
-                       : "even") +
+                       : "even_numbered_rows") +
               "\n";
     write("long.tsv", rows);
     write("commas.csv", "a;b;c\n1,5;2;3\n2;1,25;1\n");
@@ -72,7 +72,7 @@ TEST_F(ToolLayout, EachShapeAndMistakeGetsItsPictureOrItsSentence) {
   const std::string long3 = file("long.tsv") + "--parts " + kLong + ",b,c ";
   const std::string long4 = file("long.tsv") + "--parts " + kLong + ",b,c,d ";
   const Case cases[] = {
-      {"ternary " + long3 + "--group g", true, "Grup 3 = even"},
+      {"ternary " + long3 + "--group g", true, "legend's \"even_numb.\" is \"even_numbered_rows\""},
       {"logratio " + long3 + "--transform balances --size 500x800", true, "widened"},
       {"logratio3d " + long4 + "--transform balances", true, ""},
       {"biplot " + file("long.tsv") + "--parts " + kLong + ",b,c,d --names", true, ""},
@@ -117,20 +117,31 @@ TEST_F(ToolLayout, MistakesOfPlaceNameTheirOwnFile) {
       << unwritable.output;
 }
 
-// A group legend only when the user names a group column, even of one group.
-TEST_F(ToolLayout, GroupLegendOnlyWithGroup) {
-  write("one.csv", "a,b,c,g\n1,2,3,only\n2,1,1,only\n3,1,2,only\n");
-  for (const char* plot : {"biplot", "logratio", "ternary"}) {
-    const fs::path with = folder_ / "with.png";
-    const fs::path without = folder_ / "without.png";
-    ASSERT_EQ(
-        run(std::string(plot) + " " + file("one.csv") + "--group g --png '" + with.string() + "'")
-            .exit_code,
-        0);
-    ASSERT_EQ(run(std::string(plot) + " " + file("one.csv") + "--png '" + without.string() + "'")
-                  .exit_code,
-              0);
-    EXPECT_NE(read_png(with).rgb, read_png(without).rgb) << plot;
+// A group legend only with --group, and it shows the labels: other labels, another picture.
+TEST_F(ToolLayout, GroupLegendShowsTheLabelsOfGroup) {
+  const auto table = [](const char* first, const char* second) {
+    std::string rows = "a,b,c,d,g\n";
+    for (int i = 0; i < 8; ++i)
+      rows += std::to_string(i % 3 + 1) + "," + std::to_string(i % 4 + 2) + "," +
+              std::to_string(i % 5 + 1) + "," + std::to_string(i % 2 + 3) + "," +
+              (i < 4 ? first : second) + "\n";
+    return rows;
+  };
+  write("sites.csv", table("north", "south"));
+  write("rocks.csv", table("basalt", "granite"));
+  const auto picture = [&](const std::string& arguments) {
+    const fs::path png = folder_ / "legend.png";
+    fs::remove(png);
+    const Outcome r = run(arguments + " --png '" + png.string() + "'");
+    EXPECT_EQ(r.exit_code, 0) << arguments << "\n" << r.output;
+    return read_png(png).rgb;
+  };
+  for (const char* plot : {"biplot", "biplot3d", "logratio --parts a,b,c", "logratio3d",
+                           "ternary --parts a,b,c", "tetrahedron", "confidence --parts a,b,c"}) {
+    const std::string sites = std::string(plot) + " " + file("sites.csv");
+    const auto named = picture(sites + "--group g");
+    EXPECT_NE(named, picture(sites)) << plot << ": the same without --group";
+    EXPECT_NE(named, picture(std::string(plot) + " " + file("rocks.csv") + "--group g")) << plot;
   }
 }
 

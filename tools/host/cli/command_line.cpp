@@ -120,7 +120,8 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
   sub.add_option("--parts", r.input.parts,
                  "the part columns, comma-separated (default: every column whose first value "
                  "is a number)")
-      ->delimiter(',');
+      ->delimiter(',')
+      ->allow_extra_args(false);  // the file may follow the list
   sub.add_option("--group", r.input.group, "a column of group labels (at most 10 groups)");
   sub.add_option("--zero-replace", r.input.zero_replace,
                  "replace zero parts by DELTA (a proportion, multiplicative replacement)")
@@ -143,6 +144,7 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
                    "press the rotation buttons X,Y,Z times before the picture (negative: the "
                    "other way)")
         ->delimiter(',')
+        ->allow_extra_args(false)
         ->check(accepting("--rotate",
                           [](const std::string& v) { return whole_number(v, -1000000, 1000000); }));
 
@@ -185,6 +187,7 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
                      "up to three probabilities, comma-separated: regions of the whole sample, "
                      "where a new observation falls with that probability")
           ->delimiter(',')
+          ->allow_extra_args(false)
           ->check(accepting("--levels", probability));
       break;
     case PlotKind::confidence:

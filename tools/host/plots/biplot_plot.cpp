@@ -106,6 +106,7 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
     api.set(data, "labels", plot_variant_bool(request.labels));
     api.set(data, "formes", plot_variant_bool(request.shapes));
     api.set(data, "nGrups", plot_variant_i2(legend_groups(table, request)));
+    set_group_names(api, data, legend_names(table.groups, request));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(),
                             sizeof(Vector_Punts_bi)),

@@ -30,6 +30,7 @@ void show_logratio3d(const PluginApi& api, const CompositionTable& table,
       profile, plot_tormin_options,
       {request.transform == Transform::alr ? "ALR" : "balances", request.shapes ? 2 : 1,
        legend_groups(table, request), names[0], names[1], names[2]});
+  write_group_names(profile, legend_names(table.groups, request));
   write_rows_with_groups(profile, plot_tormin_data, table.parts, table.group);
   with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }

@@ -94,9 +94,6 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
   if (drawn.empty())
     throw InputError(request.file + ": no group has the " + std::to_string(kFewestRows) +
                      " rows a confidence region needs (" + too_small + ")");
-  if (request.input.group)
-    for (std::size_t k = 0; k < drawn.size(); ++k)
-      std::printf("Grup %zu = %s\n", k + 1, drawn[k].c_str());
   std::ostringstream level;
   level << request.level;
   const std::string alpha = level.str();
@@ -105,6 +102,9 @@ void show_confidence(const PluginApi& api, const CompositionTable& table,
   with_data_class(api, "CDades_VORN_C", [&](plot_object* vornc) {
     api.set(vornc, "formes", plot_variant_bool(request.shapes));
     api.set(vornc, "nGrups", plot_variant_i2(static_cast<int16_t>(drawn.size())));
+    set_group_names(api, vornc, legend_names(drawn, request));
+    // Each group's curve in its colour; the drawn groups take the first colours.
+    if (request.input.group) api.set(vornc, "corbesColor", plot_variant_bool(true));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_VORN_C_NAME, groups.get(),
                             sizeof(Vector_Punts_VORN_C)),

@@ -133,6 +133,7 @@ void show_ternary(const PluginApi& api, const CompositionTable& table, const Plo
     api.set(ternary, "graella", plot_variant_text(graella_of(request.overlay)));
     api.set(ternary, "formes", plot_variant_bool(request.shapes));
     api.set(ternary, "nGrups", plot_variant_i2(legend_groups(table, request)));
+    set_group_names(api, ternary, legend_names(table.groups, request));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_NAME, &records->points, sizeof(Vector_Punts)),
         plot_variant_record(PLOT_VECTOR_GRAELLA_NAME, &records->grid, sizeof(Vector_Graella)),

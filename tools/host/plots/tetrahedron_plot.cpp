@@ -24,6 +24,7 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
       profile, plot_quadrel_options,
       {request.shapes ? kShapeMode : kDotMode, legend_groups(table, request), p[1], p[0], p[2]});
 
+  write_group_names(profile, legend_names(table.groups, request));
   write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
                          table.group);
   with_data_class(api, "CDades_Quadrel", [&](plot_object* d) { api.invoke(d, "mostrar"); });
