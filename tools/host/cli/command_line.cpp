@@ -49,7 +49,8 @@ constexpr std::array<PlotInfo, 8> kPlots = {{
     {.kind = PlotKind::predictive,
      .command = "predictive",
      .plugin = "Vorn",
-     .summary = "predictive regions of 3 parts on the ternary diagram (plug-in Vorn)",
+     .summary = "predictive regions of the whole sample (all groups together), 3 parts, on the "
+                "ternary diagram (plug-in Vorn)",
      .three_d = false},
     {.kind = PlotKind::confidence,
      .command = "confidence",
