@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -78,10 +79,22 @@ int width_for_ink(const Snapshot& wide) {
   return 2 * (reach + kMargin);
 }
 
-void resize(const PluginApi& api, int width, int height) {
+// Resizes the viewer and waits for a window to take the size (a window is resized by the X
+// server, off screen at once).
+void resize(const PluginApi& api, int width, int height, int scale) {
   plot_error error{};
   if (api.viewer_resize(width, height, &error) != 0)
     throw std::runtime_error(std::string("cannot resize the picture: ") + error.text);
+  constexpr int kMostWaits = 50;
+  constexpr double kWaitSeconds = 0.02;
+  api.ui_wait(std::numeric_limits<double>::quiet_NaN());
+  for (int i = 0; i < kMostWaits; ++i) {
+    int32_t shown_width = 0;
+    int32_t shown_height = 0;
+    api.viewer_picture(nullptr, 0, &shown_width, &shown_height);
+    if (shown_width == width * scale && shown_height == height * scale) return;
+    api.ui_wait(kWaitSeconds);
+  }
 }
 
 }  // namespace
@@ -105,14 +118,15 @@ bool fit_picture(const PluginApi& api, bool three_d, int scale) {
   const Snapshot shown = snapshot(api);
   const int width = shown.width / scale;
   const int height = shown.height / scale;
-  resize(api, std::max(width, std::min(kWideFactor * height, kWidestSurface / scale)), height);
+  resize(api, std::max(width, std::min(kWideFactor * height, kWidestSurface / scale)), height,
+         scale);
   const Snapshot wide = snapshot(api);
   const int needed = std::min((width_for_ink(wide) + scale - 1) / scale, kWidestSurface / scale);
   if (needed > width) {
-    resize(api, needed, height);
+    resize(api, needed, height, scale);
     std::printf("widened the picture to %dx%d so that no text is cut\n", needed, height);
   } else {
-    resize(api, width, height);
+    resize(api, width, height, scale);
   }
   return clean_top_and_bottom(wide);
 }
