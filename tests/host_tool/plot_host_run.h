@@ -43,10 +43,11 @@ class PlotHost : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  // Runs plot_host with TMPDIR inside the test's folder, so its exchange folders can be seen.
+  // Runs plot_host in the test's folder with TMPDIR inside it, so its exchange folders can be
+  // seen and relative paths land there.
   Outcome run(const std::string& arguments) {
-    return run_command("TMPDIR='" + (folder_ / "tmp").string() + "' '" PLOT_HOST_PATH "' " +
-                       arguments);
+    return run_command("cd '" + folder_.string() + "' && TMPDIR='" + (folder_ / "tmp").string() +
+                       "' '" PLOT_HOST_PATH "' " + arguments);
   }
 
   fs::path write(const std::string& name, const std::string& text) {

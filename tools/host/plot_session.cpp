@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "picture_fit.h"
 #include "plots/plot_builders.h"
 
 namespace {
@@ -46,14 +47,20 @@ PluginApi open_plot(const CompositionTable& table, const PlotRequest& request,
   rotate(api, request.rotate[0], "Rot_XX", "Rot_X");
   rotate(api, request.rotate[1], "Rot_YY", "Rot_Y");
   rotate(api, request.rotate[2], "Rot_ZZ", "Rot_Z");
+  if (!fit_picture(api, plot_info(request.plot).three_d, request.scale))
+    std::fprintf(stderr,
+                 "plot_host: text reaches the top or bottom edge of the picture; give a taller "
+                 "--size\n");
   return api;
 }
 
 void write_picture_file(const PluginApi& api, const PlotRequest& request) {
   plot_error error{};
-  if (request.png)
-    check(api.viewer_write_png(request.png->c_str(), &error), error);
-  else
-    check(api.viewer_write(request.out->c_str(), &error), error);
+  const std::string path = *picture_file(request);
+  const int32_t result = request.png ? api.viewer_write_png(path.c_str(), &error)
+                                     : api.viewer_write(path.c_str(), &error);
+  if (result != 0)
+    throw OutputError(path + ": the picture cannot be written (" + error.text +
+                      "); check that the folder exists and can be written to");
   api.viewer_close(&error);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "cli/plot_request.h"
@@ -20,5 +21,11 @@ PluginApi open_plot(const CompositionTable& table, const PlotRequest& request,
 // The picture file the request names (--png or --out), if any.
 std::optional<std::string> picture_file(const PlotRequest& request);
 
-// Writes the picture shown to that file and closes the viewer.
+// The picture file could not be written: the message names that file, not the data.
+class OutputError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Writes the picture shown to that file and closes the viewer; OutputError when it cannot.
 void write_picture_file(const PluginApi& api, const PlotRequest& request);

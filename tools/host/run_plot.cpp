@@ -5,6 +5,7 @@
 
 #include "input/csv_table.h"
 #include "plot_session.h"
+#include "plots/plot_inputs.h"
 
 int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
   const char* display = std::getenv("DISPLAY");
@@ -16,10 +17,11 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
   }
   try {
     const CompositionTable table = select_compositions(read_csv(request.file), request.input);
-    // The plug-ins' legends say "Grup g": tell the user which label each number stands for.
+    // A legend holds short names: tell the user which label a cut one stands for.
     if (request.input.group)
-      for (std::size_t g = 0; g < table.groups.size(); ++g)
-        std::printf("Grup %zu = %s\n", g + 1, table.groups[g].c_str());
+      for (const auto& label : table.groups)
+        if (legend_name(label) != label)
+          std::printf("the legend's \"%s\" is \"%s\"\n", legend_name(label).c_str(), label.c_str());
     const PluginApi api = open_plot(table, request, plugin_folder);
     if (const auto file = picture_file(request)) {
       write_picture_file(api, request);
@@ -28,6 +30,9 @@ int run_plot(const PlotRequest& request, const std::string& plugin_folder) {
       api.ui_wait(-1);
     }
     return 0;
+  } catch (const OutputError& e) {
+    std::fprintf(stderr, "plot_host: %s\n", e.what());
+    return 1;
   } catch (const InputError& e) {
     std::fprintf(stderr, "plot_host: %s\n", e.what());
     return 1;

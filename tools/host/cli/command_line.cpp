@@ -8,6 +8,10 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
+
+#include "input/composition_table.h"
+#include "usage_errors.h"
 
 namespace {
 
@@ -45,7 +49,8 @@ constexpr std::array<PlotInfo, 8> kPlots = {{
     {.kind = PlotKind::predictive,
      .command = "predictive",
      .plugin = "Vorn",
-     .summary = "predictive regions of 3 parts on the ternary diagram (plug-in Vorn)",
+     .summary = "predictive regions of the whole sample (all groups together), 3 parts, on the "
+                "ternary diagram (plug-in Vorn)",
      .three_d = false},
     {.kind = PlotKind::confidence,
      .command = "confidence",
@@ -62,19 +67,40 @@ std::string lowercase_extension(const std::string& path) {
 }
 
 // The extensions of the formats plot_viewer_write knows.
-CLI::Validator picture_file_check() {
-  return CLI::Validator(
-      [](std::string& path) -> std::string {
-        const std::string extension = lowercase_extension(path);
-        for (const char* known : {".png", ".svg", ".pdf", ".eps"})
-          if (extension == known) return {};
-        return "give a file ending in .png, .svg, .pdf or .eps";
-      },
-      "FILE.{png,svg,pdf,eps}");
+bool picture_file(const std::string& path) {
+  const std::string extension = lowercase_extension(path);
+  for (const char* known : {".png", ".svg", ".pdf", ".eps"})
+    if (extension == known) return true;
+  return false;
 }
 
-// "800x600" -> {800, 600}: two whole numbers of pixels and nothing else; a number beyond int
-// is refused, not wrapped.
+std::optional<double> number(const std::string& text) {
+  return text.empty() || text != trimmed(text) ? std::nullopt : parse_number(text);
+}
+
+bool from_0_to_1(const std::string& text) {
+  const auto v = number(text);
+  return v && *v >= 0 && *v <= 1;
+}
+
+// A region at level 0 is a point, at level 1 the whole plane.
+bool probability(const std::string& text) {
+  const auto v = number(text);
+  return v && *v > 0 && *v < 1;
+}
+
+bool whole_number(const std::string& text, int lowest, int highest) {
+  int v = 0;
+  const auto r = std::from_chars(text.data(), text.data() + text.size(), v);
+  return r.ec == std::errc{} && r.ptr == text.data() + text.size() && v >= lowest && v <= highest;
+}
+
+// The plug-ins' own height. Their text keeps its size while the plot scales with the height, so
+// a lower picture would put legend rows and names on each other; a narrow one is widened.
+constexpr int kLowestPicture = 734;
+
+// "918x800" -> {918, 800}: two whole numbers of pixels and nothing else, the height at least
+// kLowestPicture; a number beyond int is refused, not wrapped.
 std::string parse_size(const std::string& text, std::array<int, 2>& size) {
   const char* const end = text.data() + text.size();
   int w = 0, h = 0;
@@ -82,7 +108,7 @@ std::string parse_size(const std::string& text, std::array<int, 2>& size) {
   const bool by =
       width.ec == std::errc{} && width.ptr != end && (*width.ptr == 'x' || *width.ptr == 'X');
   const auto height = by ? std::from_chars(width.ptr + 1, end, h) : std::from_chars_result{};
-  if (!by || height.ec != std::errc{} || height.ptr != end || w < 1 || h < 1)
+  if (!by || height.ec != std::errc{} || height.ptr != end || w < 1 || h < kLowestPicture)
     return "expected WIDTHxHEIGHT in pixels, e.g. 918x734";
   size = {w, h};
   return {};
@@ -95,29 +121,33 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
   sub.add_option("--parts", r.input.parts,
                  "the part columns, comma-separated (default: every column whose first value "
                  "is a number)")
-      ->delimiter(',');
+      ->delimiter(',')
+      ->allow_extra_args(false);  // the file may follow the list
   sub.add_option("--group", r.input.group, "a column of group labels (at most 10 groups)");
   sub.add_option("--zero-replace", r.input.zero_replace,
                  "replace zero parts by DELTA (a proportion, multiplicative replacement)")
-      ->check(CLI::Range(0.0, 1.0));
+      ->check(accepting("--zero-replace", from_0_to_1));
   auto* png =
       sub.add_option("--png", r.png, "write the plot to this PNG file instead of showing a window");
   auto* out =
       sub.add_option("--out", r.out,
                      "write the plot to FILE instead of showing a window: a PNG picture, or "
                      "vector drawing for print, by the extension .png, .svg, .pdf or .eps")
-          ->check(picture_file_check());
+          ->check(accepting("--out", picture_file));
   out->excludes(png);
   sub.add_option("--size", size_text, "the picture's size in pixels, WxH");
   sub.add_option("--scale", r.scale,
                  "a PNG picture at N times the pixels each way, its text, marks and lines as "
                  "large (1 to 4)")
-      ->check(CLI::Range(1, 4));
+      ->check(accepting("--scale", [](const std::string& v) { return whole_number(v, 1, 4); }));
   if (info.three_d)
     sub.add_option("--rotate", presses,
                    "press the rotation buttons X,Y,Z times before the picture (negative: the "
                    "other way)")
-        ->delimiter(',');
+        ->delimiter(',')
+        ->allow_extra_args(false)
+        ->check(accepting("--rotate",
+                          [](const std::string& v) { return whole_number(v, -1000000, 1000000); }));
 
   switch (r.plot) {
     case PlotKind::biplot:
@@ -131,9 +161,14 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
     case PlotKind::logratio:
     case PlotKind::logratio3d:
       sub.add_flag("--shapes", r.shapes, "observations as black marker shapes by group");
-      sub.add_option("--transform", r.transform, "alr (against the last part) or balances")
-          ->transform(CLI::CheckedTransformer(std::map<std::string, Transform>{
-              {"alr", Transform::alr}, {"balances", Transform::balances}}));
+      sub.add_option_function<std::string>(
+             "--transform",
+             [&r](const std::string& v) {
+               r.transform = v == "alr" ? Transform::alr : Transform::balances;
+             },
+             "alr (against the last part) or balances")
+          ->check(accepting("--transform",
+                            [](const std::string& v) { return v == "alr" || v == "balances"; }));
       break;
     case PlotKind::ternary: {
       sub.add_flag("--shapes", r.shapes, "points as black marker shapes by group");
@@ -147,15 +182,21 @@ void add_plot_options(CLI::App& sub, PlotRequest& r, std::string& size_text,
     }
     case PlotKind::tetrahedron:
       sub.add_flag("--shapes", r.shapes, "points as black marker shapes by group");
+      r.corner_names = true;  // the fourth part named too, every name at its corner
       break;
     case PlotKind::predictive:
-      sub.add_option("--levels", r.levels, "up to three probabilities, comma-separated")
+      r.observations = true;  // drawn under the regions, so a reader sees which fall outside
+      sub.add_option("--levels", r.levels,
+                     "up to three probabilities, comma-separated: regions of the whole sample, "
+                     "where a new observation falls with that probability")
           ->delimiter(',')
-          ->check(CLI::Range(0.0, 1.0));
+          ->allow_extra_args(false)
+          ->check(accepting("--levels", probability));
       break;
     case PlotKind::confidence:
       sub.add_flag("--shapes", r.shapes, "centres as black marker shapes by group");
-      sub.add_option("--level", r.level, "the confidence level")->check(CLI::Range(0.0, 1.0));
+      sub.add_option("--level", r.level, "the confidence level")
+          ->check(accepting("--level", probability));
       break;
   }
 }
@@ -174,6 +215,7 @@ Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
       "Without a PLOT it runs the embedded samples (--samples).",
       "plot_host"};
   app.require_subcommand(0, 1);
+  app.failure_message(usage_error_message);
 
   SampleRequest samples;
   auto* samples_option =
@@ -182,9 +224,10 @@ Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
                      "(--samples=biplot,ternary:grid)")
           ->expected(0, 100)
           ->delimiter(',');
-  app.add_flag("--list", samples.list, "list the embedded samples");
-  app.add_option("--png", samples.png_folder,
-                 "samples only: write DIR/PLUGIN-SAMPLE.png instead of showing windows");
+  auto* list = app.add_flag("--list", samples.list, "list the embedded samples");
+  auto* folder =
+      app.add_option("--png", samples.png_folder,
+                     "samples only: write DIR/PLUGIN-SAMPLE.png instead of showing windows");
 
   std::array<PlotRequest, kPlots.size()> requests;
   std::array<std::string, kPlots.size()> sizes;
@@ -201,15 +244,26 @@ Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
     app.parse(argc, argv);
     for (std::size_t i = 0; i < kPlots.size(); ++i) {
       if (!subs[i]->parsed()) continue;
+      const std::string plot(kPlots[i].command);
+      if (folder->count() > 0)
+        throw CLI::ValidationError(
+            "--png",
+            "before the plot's name it names the samples' folder; put it after the "
+            "file: plot_host " +
+                plot + " FILE.csv --png OUT.png");
+      if (list->count() > 0)
+        throw CLI::ValidationError("--list", "lists the samples and takes no plot");
       if (!sizes[i].empty()) {
         std::array<int, 2> size{};
         const std::string problem = parse_size(sizes[i], size);
-        if (!problem.empty()) throw CLI::ValidationError("--size", problem);
+        if (!problem.empty())
+          throw CLI::ValidationError("--size",
+                                     "\"" + sizes[i] + "\" is not " + accepted_values("--size"));
         requests[i].size = size;
       }
       if (!presses[i].empty()) {
         if (presses[i].size() != 3)
-          throw CLI::ValidationError("--rotate", "give three counts X,Y,Z, e.g. 0,6,0");
+          throw CLI::ValidationError("--rotate takes " + accepted_values("--rotate"));
         std::copy(presses[i].begin(), presses[i].end(), requests[i].rotate.begin());
       }
       const PlotRequest& r = requests[i];
@@ -217,7 +271,7 @@ Command parse_command_line(int argc, const char* const* argv, std::ostream& out,
         throw CLI::ValidationError("--scale",
                                    "applies to a PNG picture: give --png or --out FILE.png");
       if (requests[i].levels.empty() || requests[i].levels.size() > 3)
-        throw CLI::ValidationError("--levels", "give one to three levels");
+        throw CLI::ValidationError("--levels takes " + accepted_values("--levels"));
       return requests[i];
     }
   } catch (const CLI::ParseError& e) {

@@ -41,6 +41,7 @@ struct PlotRequest {
       false;  // tetrahedron: the fourth part names the apex, each name at its corner
   bool observations = false;  // region plots: the compositions drawn under the curves
   Transform transform = Transform::alr;
+  bool short_balance_names = false;  // the 3D balances as "b1", "b2", "b3", not their formulas
   TernaryOverlay overlay = TernaryOverlay::none;
   std::vector<double> levels{0.9, 0.95, 0.99};
   double level = 0.95;

@@ -142,13 +142,16 @@ def main(folder, csv_path, parts, group_column, out_png):
         groups_value = PlotVariant(PLOT_I2)
         groups_value.value.i2 = len(groups)
         plugin.check(lib.plot_put(form, b"nGrups", C.byref(groups_value), C.byref(error)), error)
+        # The legend names the groups by their labels (at most 10 characters each).
+        labels = (PlotString * len(groups))(*[plot_string(g) for g in groups])
+        names_value = PlotVariant(PLOT_STRINGS)
+        names_value.value.strings = PlotStrings(1, len(groups), labels)
+        plugin.check(lib.plot_put(form, b"nomsGrups", C.byref(names_value), C.byref(error)), error)
         plugin.check(lib.plot_call(form, b"mostrar", arguments, 4, None, C.byref(error)), error)
         plugin.check(lib.plot_viewer_write_png(out_png.encode(), C.byref(error)), error)
         plugin.check(lib.plot_viewer_close(C.byref(error)), error)
     finally:
         lib.plot_release(form)
-    for number, label in enumerate(groups, start=1):
-        print(f"Grup {number}: {label}")
     print(f"wrote {out_png}")
 
 

@@ -7,8 +7,19 @@
 
 namespace {
 
+// Semicolon and tab files are where decimal commas come from; in a comma file a comma
+// separates.
+bool comma_decimals(const CsvTable& table) {
+  return table.separator != ',';
+}
+
 std::size_t column_index(const CsvTable& table, const std::string& name) {
-  const auto it = std::find(table.header.begin(), table.header.end(), name);
+  if (name.empty())
+    throw InputError(table.file + ": an empty column name (--parts names are separated by \",\")");
+  auto it = std::find(table.header.begin(), table.header.end(), name);
+  if (it == table.header.end())
+    it = std::find_if(table.header.begin(), table.header.end(),
+                      [&](const std::string& h) { return trimmed(h) == name; });
   if (it == table.header.end()) {
     std::string known;
     for (const auto& h : table.header) known += (known.empty() ? "" : ", ") + ("\"" + h + "\"");
@@ -21,9 +32,19 @@ std::size_t column_index(const CsvTable& table, const std::string& name) {
 std::vector<std::size_t> numeric_columns(const CsvTable& table, std::optional<std::size_t> skip) {
   std::vector<std::size_t> columns;
   for (std::size_t j = 0; j < table.header.size(); ++j)
-    if (j != skip && !table.rows.empty() && parse_number(table.rows.front().cells[j]))
+    if (j != skip && !table.rows.empty() &&
+        parse_number(table.rows.front().cells[j], comma_decimals(table)))
       columns.push_back(j);
   return columns;
+}
+
+// The part columns but `left_out`, as --parts takes them.
+std::string other_columns(const CsvTable& table, const std::vector<std::size_t>& columns,
+                          std::size_t left_out) {
+  std::string list;
+  for (auto j : columns)
+    if (j != left_out) list += (list.empty() ? "" : ",") + table.header[j];
+  return list;
 }
 
 std::string format(double v) {
@@ -34,12 +55,20 @@ std::string format(double v) {
 
 }  // namespace
 
-std::optional<double> parse_number(const std::string& cell) {
-  const auto first = cell.find_first_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const auto last = cell.find_last_not_of(" \t");
-  const char* begin = cell.data() + first;
-  const char* end = cell.data() + last + 1;
+std::string trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::optional<double> parse_number(const std::string& cell, bool comma_decimals) {
+  std::string text = trimmed(cell);
+  if (text.empty()) return std::nullopt;
+  if (comma_decimals && std::count(text.begin(), text.end(), ',') == 1 &&
+      text.find('.') == std::string::npos)
+    text[text.find(',')] = '.';
+  const char* begin = text.data();
+  const char* end = text.data() + text.size();
   if (*begin == '+') ++begin;
   double value = 0;
   const auto result = std::from_chars(begin, end, value);
@@ -50,19 +79,24 @@ std::optional<double> parse_number(const std::string& cell) {
 CompositionTable select_compositions(const CsvTable& table, const CompositionRequest& request) {
   if (table.rows.empty()) throw InputError(table.file + ": the file has no data rows");
   std::optional<std::size_t> group_column;
-  if (request.group) group_column = column_index(table, *request.group);
+  if (request.group) group_column = column_index(table, trimmed(*request.group));
 
+  std::vector<std::string> parts;
+  for (const auto& name : request.parts) parts.push_back(trimmed(name));
   std::vector<std::size_t> columns;
-  for (const auto& name : request.parts) {
+  for (const auto& name : parts) {
     columns.push_back(column_index(table, name));
     // The same part twice would plot a composition the data does not have.
-    if (std::count(request.parts.begin(), request.parts.end(), name) > 1)
+    if (std::count(parts.begin(), parts.end(), name) > 1)
       throw InputError(table.file + ": the part \"" + name + "\" is named twice in --parts");
   }
-  if (request.parts.empty()) columns = numeric_columns(table, group_column);
+  const bool default_parts = parts.empty();
+  if (default_parts) columns = numeric_columns(table, group_column);
   if (columns.size() < 2)
-    throw InputError(table.file + ": a composition needs two parts or more (found " +
-                     std::to_string(columns.size()) + " numeric columns; name them with --parts)");
+    throw InputError(table.file + ": a composition needs two parts or more; the first row has " +
+                     std::to_string(columns.size()) + " numeric columns (" +
+                     (table.separator == ',' ? "\".\" decimals in a comma-separated file; " : "") +
+                     "name the part columns with --parts A,B,C)");
 
   CompositionTable out;
   for (auto j : columns) out.part_names.push_back(table.header[j]);
@@ -73,11 +107,16 @@ CompositionTable select_compositions(const CsvTable& table, const CompositionReq
     for (std::size_t k = 0; k < columns.size(); ++k) {
       const std::string& cell = row.cells[columns[k]];
       const std::string& name = table.header[columns[k]];
-      const auto value = parse_number(cell);
+      const auto value = parse_number(cell, comma_decimals(table));
       if (cell.find_first_not_of(" \t") == std::string::npos)
         raise_cell_error(table.file, row.number, name, "the cell is empty");
       if (!value)
         raise_cell_error(table.file, row.number, name, "\"" + cell + "\" is not a number");
+      if (*value < 0 && default_parts)
+        raise_cell_error(table.file, row.number, name,
+                         format(*value) + " is negative, so \"" + name +
+                             "\" cannot be a part; leave it out by naming the parts with --parts " +
+                             other_columns(table, columns, columns[k]));
       if (*value < 0)
         raise_cell_error(table.file, row.number, name,
                          format(*value) + " is negative; a part must be positive");

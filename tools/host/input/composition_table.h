@@ -10,6 +10,7 @@
 // Which columns of the user's table make the compositions.
 struct CompositionRequest {
   std::vector<std::string> parts;      // empty: every numeric column but the group column
+                                       // (blanks around a name are not part of it)
   std::optional<std::string> group;    // a column of group labels
   std::optional<double> zero_replace;  // multiplicative replacement of zeros by this proportion
 };
@@ -27,5 +28,9 @@ inline constexpr std::size_t kMaxGroups = 10;
 // Validates and converts; InputError naming the file, row and column of the first bad cell.
 CompositionTable select_compositions(const CsvTable& table, const CompositionRequest& request);
 
-// Parses one numeric cell ("." decimals, blanks around ignored); nullopt when it is no number.
-std::optional<double> parse_number(const std::string& cell);
+// Parses one numeric cell ("." decimals, or "," too where `comma_decimals`; blanks around
+// ignored); nullopt when it is no number.
+std::optional<double> parse_number(const std::string& cell, bool comma_decimals = false);
+
+// The text without the blanks around it.
+std::string trimmed(const std::string& text);

@@ -8,13 +8,13 @@
 
 namespace {
 
-// The separator the header row uses: the first comma or semicolon outside quotes.
-unsigned char sniff_separator(const std::string& text) {
+// The separator the header row uses: the first comma, semicolon or tab outside quotes.
+char sniff_separator(const std::string& text) {
   bool quoted = false;
   for (char c : text) {
     if (c == '"') quoted = !quoted;
     if (quoted) continue;
-    if (c == ',' || c == ';') return static_cast<unsigned char>(c);
+    if (c == ',' || c == ';' || c == '\t') return c;
     if (c == '\n') break;
   }
   return ',';
@@ -59,10 +59,14 @@ CsvTable parse_csv(const std::string& file, std::string text) {
   std::unique_ptr<csv_parser, ParserDeleter> parser(new csv_parser);
   if (csv_init(parser.get(), CSV_STRICT | CSV_STRICT_FINI) != 0)
     throw InputError(file + ": cannot start the CSV parser");
-  csv_set_delim(parser.get(), sniff_separator(text));
-
   CsvTable table;
   table.file = file;
+  table.separator = sniff_separator(text);
+  csv_set_delim(parser.get(), static_cast<unsigned char>(table.separator));
+  // The parser trims tabs as blanks: with tabs as separators only spaces are blanks.
+  if (table.separator == '\t')
+    csv_set_space_func(parser.get(), [](unsigned char c) { return c == ' ' ? 1 : 0; });
+
   Collector collector{&table, {}, 1, 0};
   if (csv_parse(parser.get(), text.data(), text.size(), end_of_field, end_of_record, &collector) !=
           text.size() ||

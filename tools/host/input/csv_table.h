@@ -11,6 +11,7 @@
 // the row in the file (the header is row 1).
 struct CsvTable {
   std::string file;  // as the user named it, for messages
+  char separator = ',';
   std::vector<std::string> header;
   struct Row {
     std::size_t number;
@@ -19,8 +20,8 @@ struct CsvTable {
   std::vector<Row> rows;
 };
 
-// Reads a CSV file with a header row: comma or semicolon separators (whichever the header
-// uses outside quotes), quoted fields, an optional UTF-8 byte-order mark, blank lines skipped.
-// InputError when the file is missing, empty, malformed or ragged.
+// Reads a CSV file with a header row: comma, semicolon or tab separators (whichever the header
+// uses first outside quotes), quoted fields, an optional UTF-8 byte-order mark, blank lines
+// skipped. InputError when the file is missing, empty, malformed or ragged.
 CsvTable read_csv(const std::filesystem::path& path);
 CsvTable parse_csv(const std::string& file, std::string text);

@@ -1,5 +1,6 @@
 // The 2D biplot: the clr principal components of the compositions, observations and rays each
 // scaled to the view, the cumulative proportions, and Mahalanobis outliers.
+#include <cmath>
 #include <memory>
 
 #include "plot_biplot_records.h"
@@ -51,6 +52,35 @@ Biplot make_biplot(const CompositionTable& table, bool outliers) {
   return plot;
 }
 
+// The plug-in's fixed layout: the group legend's rows from (1, 1) down by 0.08, its text 24
+// pixels high, and a view of 10 tan 7.5 degrees each side of the centre vertically.
+constexpr double kLegendLeft = 1.0;
+constexpr double kLegendTop = 1.0;
+constexpr double kLegendRowStep = 0.08;
+constexpr double kHalfViewHeight = 1.3165;
+constexpr double kTextPixels = 24;
+constexpr double kWidestGlyphPixels = 15;  // of the bold face, a little above its widest average
+constexpr int kDefaultHeight = 734;
+
+// The factor that keeps every ray's name, printed from its tip, left of the group legend where
+// the two could meet: the names keep their size in pixels while the view follows the height.
+double ray_factor(const Biplot& plot, int groups, int height_pixels) {
+  if (groups == 0) return 1.0;
+  const double unit = height_pixels / 2.0 / kHalfViewHeight;  // pixels per view unit
+  const double text_height = kTextPixels / unit;
+  const double legend_bottom = kLegendTop - kLegendRowStep * (groups - 1) - text_height / 2;
+  double factor = 1.0;
+  const Vector_Linies& rays = *plot.rays;
+  for (int k = 0; k < rays.long_; ++k) {
+    const double x = rays.Punts[k].x;
+    const double y = rays.Punts[k].y;
+    const double width = kWidestGlyphPixels * (rays.nomeixos[k].length + 1) / unit;
+    if (x > 0 && y + text_height > legend_bottom && x + width > kLegendLeft)
+      factor = std::min(factor, std::max(0.3, (kLegendLeft - width) / x));
+  }
+  return factor;
+}
+
 }  // namespace
 
 void show_biplot(const PluginApi& api, const CompositionTable& table, const PlotRequest& request) {
@@ -60,6 +90,14 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
   require_rows(table, request, fewest, PLOT_BIPLOT_POINTS,
                request.outliers ? "the outlier test" : "principal components");
   const Biplot plot = make_biplot(table, request.outliers);
+  if (request.names) {
+    const double factor = ray_factor(plot, legend_groups(table, request),
+                                     request.size ? (*request.size)[1] : kDefaultHeight);
+    for (int k = 0; k < plot.rays->long_; ++k) {
+      plot.rays->Punts[k].x *= factor;
+      plot.rays->Punts[k].y *= factor;
+    }
+  }
   const plot_string coor[] = {{"PC1", 3}, {"PC2", 3}, {"PC3", 3}};
   with_data_class(api, "CDades_biplot", [&](plot_object* data) {
     api.set(data, "printeixos", plot_variant_bool(request.names));
@@ -67,7 +105,8 @@ void show_biplot(const PluginApi& api, const CompositionTable& table, const Plot
     api.set(data, "outlier_mark", plot_variant_bool(request.outliers));
     api.set(data, "labels", plot_variant_bool(request.labels));
     api.set(data, "formes", plot_variant_bool(request.shapes));
-    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "nGrups", plot_variant_i2(legend_groups(table, request)));
+    set_group_names(api, data, legend_names(table.groups, request));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_BI_NAME, plot.observations.get(),
                             sizeof(Vector_Punts_bi)),

@@ -6,12 +6,16 @@
 
 namespace {
 
-std::vector<std::string> axis_names(const CompositionTable& table, Transform transform) {
+std::vector<std::string> axis_names(const CompositionTable& table, const PlotRequest& request) {
   const auto& p = table.part_names;
-  if (transform == Transform::alr)
+  if (request.transform == Transform::alr)
     return {"ln(" + p[0] + "/" + p[3] + ")", "ln(" + p[1] + "/" + p[3] + ")",
             "ln(" + p[2] + "/" + p[3] + ")"};
-  return {"b1", "b2", "b3"};
+  if (request.short_balance_names) return {"b1", "b2", "b3"};
+  // The plug-in's balances: each product of the parts before against the next part.
+  return {"ln(" + p[0] + "/" + p[1] + ")/sqrt 2",
+          "ln(" + p[0] + "*" + p[1] + "/" + p[2] + "^2)/sqrt 6",
+          "ln(" + p[0] + "*" + p[1] + "*" + p[2] + "/" + p[3] + "^3)/sqrt 12"};
 }
 
 }  // namespace
@@ -21,11 +25,12 @@ void show_logratio3d(const PluginApi& api, const CompositionTable& table,
   require_parts(table, request, 4);
   require_rows(table, request, 1, PLOT_MAX_3D_OBSERVATIONS, "a log-ratio plot");
   const PrivateProfile profile;
-  const std::vector<std::string> names = axis_names(table, request.transform);
+  const std::vector<std::string> names = axis_names(table, request);
   write_exchange_file(
       profile, plot_tormin_options,
       {request.transform == Transform::alr ? "ALR" : "balances", request.shapes ? 2 : 1,
-       static_cast<int>(table.groups.size()), names[0], names[1], names[2]});
+       legend_groups(table, request), names[0], names[1], names[2]});
+  write_group_names(profile, legend_names(table.groups, request));
   write_rows_with_groups(profile, plot_tormin_data, table.parts, table.group);
   with_data_class(api, "CDades_ALR_3D", [&](plot_object* d) { api.invoke(d, "mostrar"); });
 }

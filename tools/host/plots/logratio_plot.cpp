@@ -48,7 +48,8 @@ void show_logratio(const PluginApi& api, const CompositionTable& table,
   const std::vector<plot_string> items = counted(names);
   with_data_class(api, "CDades_ALR", [&](plot_object* data) {
     api.set(data, "formes", plot_variant_bool(request.shapes));
-    api.set(data, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(data, "nGrups", plot_variant_i2(legend_groups(table, request)));
+    set_group_names(api, data, legend_names(table.groups, request));
     api.set(data, "centreX", plot_variant_r8(centre(0) * scale));
     api.set(data, "centreY", plot_variant_r8(centre(1) * scale));
     const plot_variant arguments[] = {

@@ -35,6 +35,50 @@ void require_rows(const CompositionTable& table, const PlotRequest& request, Eig
                      " observations");
 }
 
+int16_t legend_groups(const CompositionTable& table, const PlotRequest& request) {
+  // Without a group column every row is in the one group "all"; a table made by a program may
+  // carry groups of its own.
+  const bool grouped = request.input.group || table.groups.size() > 1;
+  return grouped ? static_cast<int16_t>(table.groups.size()) : int16_t{0};
+}
+
+std::string legend_name(const std::string& label) {
+  // Characters of UTF-8: every byte but the continuation bytes starts one.
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    if ((static_cast<unsigned char>(label[i]) & 0xC0) == 0x80) continue;
+    if (++characters == PLOT_MAX_GROUP_NAME_LENGTH) {
+      std::size_t end = i + 1;
+      while (end < label.size() && (static_cast<unsigned char>(label[end]) & 0xC0) == 0x80) ++end;
+      return end == label.size() ? label : label.substr(0, i) + ".";
+    }
+  }
+  return label;
+}
+
+std::vector<std::string> legend_names(const std::vector<std::string>& labels,
+                                      const PlotRequest& request) {
+  std::vector<std::string> names;
+  if (request.input.group)
+    for (const auto& label : labels) names.push_back(legend_name(label));
+  return names;
+}
+
+void set_group_names(const PluginApi& api, plot_object* data,
+                     const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  const std::vector<plot_string> items = counted(names);
+  api.set(data, "nomsGrups",
+          plot_variant_strings(1, static_cast<int32_t>(items.size()), items.data()));
+}
+
+void write_group_names(const PrivateProfile& profile, const std::vector<std::string>& names) {
+  if (names.empty()) return;
+  ExchangeWriter out(profile, plot_group_names);
+  for (const auto& name : names) out.row({name});
+  out.close();
+}
+
 std::array<float, 3> group_colour(int group) {
   static constexpr std::array<std::array<float, 3>, 11> kTable = {{{0, 0, 0},
                                                                    {0, 0, 0},

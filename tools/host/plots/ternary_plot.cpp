@@ -1,5 +1,6 @@
 // The ternary diagram: the compositions as points, over a 10 % grid, over the first two
 // principal components of the clr coordinates (mapped back to the simplex as curves), or alone.
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -68,6 +69,19 @@ void fill_components(Vector_Punts_PC& pc, const CompositionTable& table) {
   }
 }
 
+// The numbers the picture prints beside the components, said in words.
+void describe_components(const Vector_Punts_PC& pc, const CompositionTable& table) {
+  const auto& p = table.part_names;
+  std::printf("cumulative proportion of the clr variance explained: PC1 %g, PC1 and PC2 %g\n",
+              static_cast<double>(pc.cpe[0]), static_cast<double>(pc.cpe[1]));
+  const char* lines[] = {"red, solid", "blue, dashed"};
+  for (int k = 0; k < 2; ++k)
+    std::printf("PC%d (%s line): clr loadings %s %g, %s %g, %s %g\n", k + 1, lines[k], p[0].c_str(),
+                static_cast<double>(pc.pc[3 * k]), p[1].c_str(),
+                static_cast<double>(pc.pc[3 * k + 1]), p[2].c_str(),
+                static_cast<double>(pc.pc[3 * k + 2]));
+}
+
 const char* graella_of(TernaryOverlay overlay) {
   switch (overlay) {
     case TernaryOverlay::grid:
@@ -109,13 +123,17 @@ void show_ternary(const PluginApi& api, const CompositionTable& table, const Plo
   auto records = std::make_unique<TernaryRecords>();
   fill_ternary_points(records->points, table);
   fill_grid(records->grid);
-  if (request.overlay == TernaryOverlay::components) fill_components(records->components, table);
+  if (request.overlay == TernaryOverlay::components) {
+    fill_components(records->components, table);
+    describe_components(records->components, table);
+  }
   const std::vector<plot_string> names = counted(table.part_names);
 
   with_data_class(api, "CDades_Ternary", [&](plot_object* ternary) {
     api.set(ternary, "graella", plot_variant_text(graella_of(request.overlay)));
     api.set(ternary, "formes", plot_variant_bool(request.shapes));
-    api.set(ternary, "nGrups", plot_variant_i2(static_cast<int16_t>(table.groups.size())));
+    api.set(ternary, "nGrups", plot_variant_i2(legend_groups(table, request)));
+    set_group_names(api, ternary, legend_names(table.groups, request));
     const plot_variant arguments[] = {
         plot_variant_record(PLOT_VECTOR_PUNTS_NAME, &records->points, sizeof(Vector_Punts)),
         plot_variant_record(PLOT_VECTOR_GRAELLA_NAME, &records->grid, sizeof(Vector_Graella)),

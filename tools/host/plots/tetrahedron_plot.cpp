@@ -22,12 +22,13 @@ void show_tetrahedron(const PluginApi& api, const CompositionTable& table,
   // With corner names the fourth names D and each stands at its corner.
   const auto& p = table.part_names;
   const int mode = request.shapes ? kShapeMode : kDotMode;
-  const int groups = static_cast<int>(table.groups.size());
+  const int groups = legend_groups(table, request);
   if (request.corner_names)
     write_exchange_file(profile, plot_quadrel_options, {mode, groups, p[1], p[0], p[2], p[3]});
   else
     write_exchange_file(profile, plot_quadrel_options, {mode, groups, p[1], p[0], p[2]});
 
+  write_group_names(profile, legend_names(table.groups, request));
   write_rows_with_groups(profile, plot_quadrel_data, stats::tetrahedron_positions(table.parts),
                          table.group);
   with_data_class(api, "CDades_Quadrel", [&](plot_object* d) { api.invoke(d, "mostrar"); });

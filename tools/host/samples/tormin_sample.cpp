@@ -29,7 +29,7 @@ void show_tormin_alr_dots(const PluginApi& api) {
 }
 
 void show_tormin_balance_shapes(const PluginApi& api) {
-  show(api, {.shapes = true, .transform = Transform::balances});
+  show(api, {.shapes = true, .transform = Transform::balances, .short_balance_names = true});
 }
 
 void show_tormin_rotated(const PluginApi& api) {

@@ -34,6 +34,16 @@ Matrix in_frame(const Matrix& balances) {
 
 }  // namespace
 
+Eigen::Index count_outside(const Ellipse& ellipse, const Matrix& coordinates) {
+  const Eigen::LLT<Matrix> factor(ellipse.covariance);
+  Eigen::Index outside = 0;
+  for (Eigen::Index i = 0; i < coordinates.rows(); ++i) {
+    const Vector d = coordinates.row(i).transpose() - ellipse.centre;
+    outside += d.dot(factor.solve(d)) > ellipse.radius2 ? 1 : 0;
+  }
+  return outside;
+}
+
 Ellipse predictive_region(const Matrix& coordinates, double level) {
   require_level(level);
   const Moments m = moments(coordinates);

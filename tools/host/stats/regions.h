@@ -22,6 +22,9 @@ Ellipse predictive_region(const Matrix& coordinates, double level);
 // n (m - mu)' S^-1 (m - mu) = p (n - 1) / (n - p) F(p, n - p; level).
 Ellipse confidence_region(const Matrix& coordinates, double level);
 
+// How many of the rows lie outside the ellipse.
+Eigen::Index count_outside(const Ellipse& ellipse, const Matrix& coordinates);
+
 // `count` points of a two-coordinate ellipse, from angle `from` to `to` inclusive (radians of the
 // circle the Cholesky factor of the covariance maps onto it), one row each.
 Matrix trace_ellipse(const Ellipse& ellipse, double from, double to, Eigen::Index count);
