@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 #include <string>
 
@@ -150,15 +149,40 @@ TEST_F(ToolLayout, EveryReadmeCommandRuns) {
   std::ifstream in(PLOT_EXAMPLES_DIR "/../../../README.md");
   std::stringstream text;
   text << in.rdbuf();
-  const std::string readme = std::regex_replace(text.str(), std::regex("\\\\\n *"), "");
-  const std::regex command("^(build/tools/host/plot_host|\"\\$HOME/.local/bin/plot_host\")(.*)$",
-                           std::regex::multiline);
+  std::string readme;
+  // Lines continued with a backslash are joined, as a shell joins them.
+  for (std::string line; std::getline(text, line);) {
+    if (!line.empty() && line.back() == '\\') {
+      line.pop_back();
+      readme += line;
+      continue;
+    }
+    readme += line + "\n";
+  }
+  const auto has_option = [](const std::string& arguments, const std::string& option) {
+    for (std::size_t at = arguments.find(" " + option); at != std::string::npos;
+         at = arguments.find(" " + option, at + 1)) {
+      const std::size_t end = at + 1 + option.size();
+      if (end == arguments.size() || arguments[end] == ' ' || arguments[end] == '=') return true;
+    }
+    return false;
+  };
   int commands = 0;
-  for (std::sregex_iterator it(readme.begin(), readme.end(), command), end; it != end; ++it) {
-    std::string arguments = std::regex_replace((*it)[2].str(), std::regex(" *#.*"), "");
-    arguments =
-        std::regex_replace(arguments, std::regex("tools/host/examples/"), PLOT_EXAMPLES_DIR "/");
-    if (!std::regex_search(arguments, std::regex(" --(png|out|help)\\b")))
+  std::istringstream lines(readme);
+  for (std::string line; std::getline(lines, line);) {
+    line.erase(0, line.find_first_not_of(' '));
+    std::string arguments;
+    for (const std::string tool : {"build/tools/host/plot_host", "\"$HOME/.local/bin/plot_host\""})
+      if (line.rfind(tool, 0) == 0) arguments = line.substr(tool.size());
+    if (arguments.empty()) continue;
+    if (const std::size_t comment = arguments.find(" #"); comment != std::string::npos)
+      arguments.erase(comment);
+    const std::string examples = "tools/host/examples/";
+    for (std::size_t at = arguments.find(examples); at != std::string::npos;
+         at = arguments.find(examples, at))
+      arguments.replace(at, examples.size(), PLOT_EXAMPLES_DIR "/");
+    if (!has_option(arguments, "--png") && !has_option(arguments, "--out") &&
+        !has_option(arguments, "--help"))
       arguments += " --png window.png";
     const Outcome r = run(arguments);
     EXPECT_EQ(r.exit_code, 0) << arguments << "\n" << r.output;
