@@ -178,9 +178,10 @@ TEST_F(ToolLayout, EveryReadmeCommandRuns) {
     if (const std::size_t comment = arguments.find(" #"); comment != std::string::npos)
       arguments.erase(comment);
     const std::string examples = "tools/host/examples/";
+    const std::string where = PLOT_EXAMPLES_DIR "/";
     for (std::size_t at = arguments.find(examples); at != std::string::npos;
-         at = arguments.find(examples, at))
-      arguments.replace(at, examples.size(), PLOT_EXAMPLES_DIR "/");
+         at = arguments.find(examples, at + where.size()))
+      arguments.replace(at, examples.size(), where);
     if (!has_option(arguments, "--png") && !has_option(arguments, "--out") &&
         !has_option(arguments, "--help"))
       arguments += " --png window.png";
