@@ -19,6 +19,7 @@
 #include "core/profile/plugin_profile.h"
 #include "plot_ternary_records.h"
 #include "samples/pellin_sample.h"
+#include "support/off_screen_plugin.h"
 #include "support/ternary_points.h"
 
 namespace {
@@ -80,24 +81,8 @@ bool draw_floor(plot::PluginKind kind, std::string& error) {
   return plot::write_png(picture, png_path(), error);
 }
 
-PluginApi* loaded(const char* plugin) {
-  static std::vector<std::unique_ptr<PluginApi>> apis;
-  for (auto& api : apis)
-    if (api->name == plugin) return api.get();
-  auto api = std::make_unique<PluginApi>();
-  std::string error;
-  if (!api->load(PLOT_PLUGIN_DIR, plugin, error)) {
-    std::fprintf(stderr, "%s: %s\n", plugin, error.c_str());
-    return nullptr;
-  }
-  api->set_display_mode(2);
-  api->set_message_sink([](const char*, void*) {}, nullptr);
-  apis.push_back(std::move(api));
-  return apis.back().get();
-}
-
 void MostrarToPng(benchmark::State& state, Plot plot) {
-  PluginApi* api = loaded(plot.plugin);
+  PluginApi* api = off_screen_plugin(plot.plugin);
   if (api == nullptr) return state.SkipWithError("plug-in not loaded");
   // A floor after each plot, untimed by the framework: paired, the ratio holds while the
   // machine's speed drifts.

@@ -17,6 +17,7 @@
 #include "samples/lcg.h"
 #include "stats/ternary_position.h"
 #include "stats/tetrahedron_position.h"
+#include "support/off_screen_plugin.h"
 
 namespace {
 
@@ -79,24 +80,8 @@ fs::path write_positions(const Figure& f, const CompositionTable& table) {
   return path;
 }
 
-PluginApi* loaded(const char* plugin) {
-  static std::vector<std::unique_ptr<PluginApi>> apis;
-  for (auto& api : apis)
-    if (api->name == plugin) return api.get();
-  auto api = std::make_unique<PluginApi>();
-  std::string error;
-  if (!api->load(PLOT_PLUGIN_DIR, plugin, error)) {
-    std::fprintf(stderr, "%s: %s\n", plugin, error.c_str());
-    return nullptr;
-  }
-  api->set_display_mode(2);
-  api->set_message_sink([](const char*, void*) {}, nullptr);
-  apis.push_back(std::move(api));
-  return apis.back().get();
-}
-
 void PlugIn(benchmark::State& state, Figure f, const char* extension) {
-  PluginApi* api = loaded(f.plugin);
+  PluginApi* api = off_screen_plugin(f.plugin);
   if (api == nullptr) return state.SkipWithError("plug-in not loaded");
   const CompositionTable table = table_of(f);
   show_plot(*api, table, {.plot = f.kind, .file = f.name});
