@@ -67,6 +67,12 @@ class ViewerWindow : public ::testing::Test {
     return done();
   }
 
+  // Vorn's viewer on show with no region: the outline, names and caption.
+  bool show_empty_vorn(Api& api) {
+    api.mostrar("CDades_vorn", empty_vorn_, 2);
+    return pump_until(api, [&] { return api.viewer_frames() >= 1; });
+  }
+
   void click(Api& api, int x, int y) {
     XTestFakeMotionEvent(x_, DefaultScreen(x_), x, y, 0);
     XTestFakeButtonEvent(x_, 1, True, 0);
@@ -84,6 +90,11 @@ class ViewerWindow : public ::testing::Test {
   }
 
   Display* x_ = nullptr;
+  Vector_VORN empty_regions_{};
+  std::vector<plot_string> no_names_;
+  plot_variant empty_vorn_[2] = {
+      plot_variant_record(PLOT_VECTOR_VORN_NAME, &empty_regions_, sizeof(Vector_VORN)),
+      names_argument(1, 3, no_names_)};
 };
 
 // Without a window manager the client area sits at its designed position: 630, 345 twips.
@@ -160,13 +171,7 @@ TEST_F(ViewerWindow, TwoViewersOpenAtOnceEachDrawTheirOwnPicture) {
 TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
   Api api("Vorn");
   ASSERT_NE(api.handle, nullptr);
-  auto regions = std::make_unique<Vector_VORN>();
-  std::vector<plot_string> names;
-  plot_variant vorn[2] = {
-      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
-      names_argument(1, 3, names)};
-  api.mostrar("CDades_vorn", vorn, 2);
-  ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
+  ASSERT_TRUE(show_empty_vorn(api));
   for (int i = 0; i < 20; ++i) api.ui_wait(0.01);
   static volatile sig_atomic_t alarmed = 0;
   struct sigaction on_alarm {};
@@ -187,19 +192,13 @@ TEST_F(ViewerWindow, WaitOfNotANumberReturnsAtOnce) {
 TEST_F(ViewerWindow, WindowCallsFromAnotherThreadAreRefused) {
   Api api("Vorn");
   ASSERT_NE(api.handle, nullptr);
-  auto regions = std::make_unique<Vector_VORN>();
-  std::vector<plot_string> names;
-  plot_variant vorn[2] = {
-      plot_variant_record(PLOT_VECTOR_VORN_NAME, regions.get(), sizeof(Vector_VORN)),
-      names_argument(1, 3, names)};
-  api.mostrar("CDades_vorn", vorn, 2);
-  ASSERT_TRUE(pump_until(api, [&] { return api.viewer_frames() >= 1; }));
+  ASSERT_TRUE(show_empty_vorn(api));
   plot_object* data = nullptr;
   plot_error error{};
   ASSERT_EQ(api.create("CDades_vorn", &data, &error), 0);
 
   const std::vector<std::function<int32_t(plot_error*)>> window_calls = {
-      [&](plot_error* e) { return api.call(data, "mostrar", vorn, 2, nullptr, e); },
+      [&](plot_error* e) { return api.call(data, "mostrar", empty_vorn_, 2, nullptr, e); },
       [&](plot_error* e) { return api.viewer_click("Sortir", e); },
       [&](plot_error* e) { return api.viewer_resize(300, 200, e); },
       [&](plot_error* e) { return api.viewer_drag(5, 5, e); },
